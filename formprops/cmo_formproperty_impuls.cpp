@@ -1,0 +1,86 @@
+#include "cmo_formproperty_impuls.h"
+
+#include "cmo_currentsink.h"
+#include "cmo_formkit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+CMO_FormProperty_Impuls::CMO_FormProperty_Impuls(QWidget* parent)
+    : QWidget(parent)
+{
+    setupUi();
+    applyTexts();
+    connectSlots();
+}
+
+CMO_FormProperty_Impuls::~CMO_FormProperty_Impuls() = default;
+
+void CMO_FormProperty_Impuls::setupUi()
+{
+    CMO_FormKit::prepareForm(this, "CMO_FormProperty_Impuls", 335, 46);
+    gridLayout = CMO_FormKit::grid(this, "gridLayout");
+
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray n = "I" + QByteArray::number(i + 2);
+        Row& row = rows[i];
+        row.icon = CMO_FormKit::lamp(this, "label_" + n + "_Icon", "speedometer");
+        row.caption = CMO_FormKit::caption(this, "label_" + n, 70);
+        row.text = CMO_FormKit::value(this, "label_" + n + "_Text");
+        row.on = CMO_FormKit::commandButton(this, "pushButton_ON_" + n, "Unlock");
+        row.off = CMO_FormKit::commandButton(this, "pushButton_OFF_" + n, "Lock");
+        gridLayout->addWidget(row.icon, i, 0);
+        gridLayout->addWidget(row.caption, i, 1);
+        gridLayout->addWidget(row.text, i, 2);
+        gridLayout->addWidget(row.on, i, 3);
+        gridLayout->addWidget(row.off, i, 4);
+    }
+
+    retranslateUi();
+}
+
+void CMO_FormProperty_Impuls::retranslateUi()
+{
+    rows[0].caption->setText(QStringLiteral("I2:"));
+    rows[1].caption->setText(QStringLiteral("I3:"));
+}
+
+void CMO_FormProperty_Impuls::applyTexts()
+{
+    for (const Row& row : rows) {
+        row.on->setToolTip(QStringLiteral("Разблокировать входную линию"));
+        row.off->setToolTip(QStringLiteral("Заблокировать входную линию"));
+    }
+}
+
+void CMO_FormProperty_Impuls::connectSlots()
+{
+    connect(rows[0].on, &QPushButton::pressed, this, &CMO_FormProperty_Impuls::slot_pressed_Btn_On2);
+    connect(rows[0].off, &QPushButton::pressed, this, &CMO_FormProperty_Impuls::slot_pressed_Btn_Off2);
+    connect(rows[1].on, &QPushButton::pressed, this, &CMO_FormProperty_Impuls::slot_pressed_Btn_On3);
+    connect(rows[1].off, &QPushButton::pressed, this, &CMO_FormProperty_Impuls::slot_pressed_Btn_Off3);
+}
+
+void CMO_FormProperty_Impuls::setI2(int count)
+{
+    rows[0].text->setText(QString::asprintf("%d", count));
+}
+
+void CMO_FormProperty_Impuls::setI3(int count)
+{
+    rows[1].text->setText(QString::asprintf("%d", count));
+}
+
+void CMO_FormProperty_Impuls::showState(const Row& row, bool withButtons, bool visible)
+{
+    CMO_FormKit::showRowState(row.icon, row.caption, row.text, row.on, row.off, withButtons, visible);
+}
+
+void CMO_FormProperty_Impuls::setI2State(bool withButtons, bool visible) { showState(rows[0], withButtons, visible); }
+void CMO_FormProperty_Impuls::setI3State(bool withButtons, bool visible) { showState(rows[1], withButtons, visible); }
+
+void CMO_FormProperty_Impuls::slot_pressed_Btn_On2() { CMO_CurrentSink::inputOn(2); }
+void CMO_FormProperty_Impuls::slot_pressed_Btn_Off2() { CMO_CurrentSink::inputOff(2); }
+void CMO_FormProperty_Impuls::slot_pressed_Btn_On3() { CMO_CurrentSink::inputOn(3); }
+void CMO_FormProperty_Impuls::slot_pressed_Btn_Off3() { CMO_CurrentSink::inputOff(3); }

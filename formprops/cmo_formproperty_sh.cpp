@@ -1,0 +1,57 @@
+#include "cmo_formproperty_sh.h"
+
+#include "cmo_formkit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+CMO_FormProperty_SH::CMO_FormProperty_SH(QWidget* parent)
+    : QWidget(parent)
+{
+    setupUi();
+    setCaptions();
+}
+
+CMO_FormProperty_SH::~CMO_FormProperty_SH() = default;
+
+void CMO_FormProperty_SH::setupUi()
+{
+    CMO_FormKit::prepareForm(this, "CMO_FormProperty_SH", 335, 66);
+    gridLayout = CMO_FormKit::grid(this, "gridLayout");
+
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray n = QByteArray::number(i + 1);
+        rows[i].icon = CMO_FormKit::lamp(this, "label_SH" + n + "_Icon", "greenLamp");
+        rows[i].caption = CMO_FormKit::caption(this, "label_SH" + n, 100);
+        rows[i].text = CMO_FormKit::value(this, "label_SH" + n + "_Text");
+        gridLayout->addWidget(rows[i].icon, i, 0);
+        gridLayout->addWidget(rows[i].caption, i, 1);
+        gridLayout->addWidget(rows[i].text, i, 2);
+    }
+
+    retranslateUi();
+}
+
+void CMO_FormProperty_SH::retranslateUi()
+{
+    rows[0].caption->setText(QStringLiteral("слабого удара:"));
+    rows[1].caption->setText(QStringLiteral("сильного удара:"));
+    rows[2].caption->setText(QStringLiteral("перемещения:"));
+}
+
+void CMO_FormProperty_SH::setCaptions()
+{
+    rows[0].caption->setText(QStringLiteral("Слабого удара:"));
+    rows[1].caption->setText(QStringLiteral("Сильного удара:"));
+    rows[2].caption->setText(QStringLiteral("Перемещения:"));
+}
+
+void CMO_FormProperty_SH::showRow(const Row& row, int flag)
+{
+    CMO_FormKit::showFlag(row.icon, row.text, flag,
+                          "greenLamp", QStringLiteral("в норме"), "redLamp", QStringLiteral("сработал"));
+}
+
+void CMO_FormProperty_SH::setSH1(int flag) { showRow(rows[0], flag); }
+void CMO_FormProperty_SH::setSH2(int flag) { showRow(rows[1], flag); }
+void CMO_FormProperty_SH::setSH3(int flag) { showRow(rows[2], flag); }
