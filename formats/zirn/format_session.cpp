@@ -1,0 +1,60 @@
+#include "format_session.h"
+
+#include "format_plugin.h"
+#include "kvz_text.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+
+FormatSession::FormatSession(const TransportPacket& packet)
+{
+    m_packet.copyFrom(packet);
+    m_name = m_packet.deviceNameText();
+}
+
+FormatSession::~FormatSession() = default;
+
+void FormatSession::sendToDevice(const uint8_t* bytes, int length)
+{
+    m_commandPending = 1;
+    FormatPlugin* plugin = FormatPlugin::published();
+    if (!plugin || !bytes || length < 0 || length > KVZ_PACKET_DATA_SIZE)
+        return;
+    TransportPacket command;
+    command.clear();
+    command.module = m_packet.module;
+    command.connection = m_packet.connection;
+    command.hostObject = m_packet.hostObject;
+    command.protocolState = m_packet.protocolState;
+    command.deviceId = m_packet.deviceId;
+    // the name's bytes as the terminal sent them, up to its first NUL
+    for (int i = 0; i < KVZ_DEVICE_NAME_SIZE - 1 && m_packet.deviceName[i]; ++i)
+        command.deviceName[i] = m_packet.deviceName[i];
+    command.length = length;
+    std::memcpy(command.data, bytes, static_cast<size_t>(length));
+    // Host and transport copy what they need before the call returns.
+    plugin->callHost(plugin->core(), MSG_SEND_TO_DEVICE, &command, nullptr);
+}
+
+QString FormatSession::headerText(const uint8_t* bytes)
+{
+    const quint16 size = qFromLittleEndian<quint16>(bytes + 12);
+    return QStringLiteral("Заголовок:\r\nPre = ") + KvzText::fromCp1251(reinterpret_cast<const char*>(bytes), 4)
+        + QStringLiteral("; IDobj = ") + QString::number(qFromLittleEndian<quint32>(bytes + 8))
+        + QStringLiteral("; IDdc = ") + QString::number(qFromLittleEndian<quint32>(bytes + 4))
+        + QStringLiteral("; Size = ") + QString::number(size)
+        + QStringLiteral("; Csd = ") + QString::number(bytes[14])
+        + QStringLiteral("; Csp = ") + QString::number(bytes[15])
+        + QStringLiteral(" \r\n");
+}
+
+void FormatSession::returnText(const QString& text, KvzPacketOut* out)
+{
+    m_outText = KvzText::toCp1251(text);
+    if (!out)
+        return;
+    out->textLength = m_outText.size();
+    out->text = m_outText.data();
+}

@@ -1,0 +1,185 @@
+#include "zirn_session.h"
+
+#include "format_log_file.h"
+#include "format_zirn.h"
+#include "kvz_text.h"
+#include "tmipage_zirn.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+const int kVersionTextStart = 16;
+const int kBitfieldOffset = 26;   // after "*>ZIRN" and its four bytes
+}
+
+ZirnSession::ZirnSession(const TransportPacket& packet)
+    : FormatSession(packet)
+{
+    KvzPacketOut discarded;
+    std::memset(&discarded, 0, sizeof(discarded));
+    handlePacket(packet, &discarded);
+    m_record = new TmiPage_Zirn;
+}
+
+ZirnSession::~ZirnSession()
+{
+    FormatLogFile::writeDisconnect(name());
+    delete m_record;
+}
+
+void ZirnSession::handlePacket(const TransportPacket& packet, KvzPacketOut* out)
+{
+    uint8_t bytes[KVZ_PACKET_DATA_SIZE];
+    std::memset(bytes, 0, sizeof(bytes));
+    const int length = packet.validLength();
+    std::memcpy(bytes, packet.data, static_cast<size_t>(length));
+
+    decode(packet.type, bytes, length);
+    if (out && out->selected)
+        showRecord();
+    returnText(m_text, out);
+}
+
+void ZirnSession::showInForm()
+{
+    showRecord();
+}
+
+void ZirnSession::showRecord()
+{
+    Format_Zirn* plugin = Format_Zirn::published();
+    if (!plugin || !m_record)
+        return;
+    plugin->showRecord(this, commandPending(), packet().deviceNameText(), packet().deviceIdText(),
+                       m_record);
+}
+
+void ZirnSession::decode(int type, const uint8_t* bytes, int length)
+{
+    const int p = TransportPacket::payloadOffsetOf(type);
+    const int frameEnd = length - 1;   // a ZIRN frame ends in its CRC-8
+    QString title;
+    switch (type) {
+    case PT_COMMAND_ANSWER:
+        setCommandPending(0);
+        m_text = headerText(bytes) + QStringLiteral("*@C\r\n") + recordAt(bytes, p, length);
+        title = QStringLiteral("Command");
+        break;
+    case PT_VERSION:
+        setCommandPending(0);
+        m_text = headerText(bytes) + QStringLiteral("*#V\r\n") + versionText(bytes, length);
+        title = QStringLiteral("Type device");
+        break;
+    case PT_STATE:
+        setCommandPending(0);
+        m_text = headerText(bytes) + QStringLiteral("*#A\r\n") + recordAt(bytes, p, length);
+        title = QStringLiteral("Current state");
+        break;
+    case PT_TMKEY:
+        m_text = headerText(bytes) + QStringLiteral("*>TMKEY\r\n") + touchMemoryText(bytes + p);
+        title = QStringLiteral("Touch Memory");
+        break;
+    case PT_ZIRN_HANDSHAKE:
+        FormatLogFile::writeLogLine(name(), QStringLiteral("Handshake"));
+        m_text = headerText(bytes) + negotiationText(bytes, length);
+        title = QStringLiteral("Handshake");
+        break;
+    case PT_ZIRN_CURRENT:
+        m_text = QStringLiteral("~C\r\n") + recordAt(bytes, p, frameEnd);
+        title = QStringLiteral("TMI");
+        break;
+    case PT_ZIRN_EVENT:
+        m_text = QStringLiteral("~T ") + QString::number(qFromLittleEndian<quint32>(bytes + p))
+            + QStringLiteral("\r\n") + recordAt(bytes, p + 4, frameEnd);
+        title = QStringLiteral("TMI");
+        break;
+    case PT_ZIRN_ARCHIVE:
+        m_text = archiveText(bytes, frameEnd);
+        title = QStringLiteral("Arr TMI");
+        break;
+    case PT_ZIRN_PING:
+        m_text = QStringLiteral("Ping");
+        title = QStringLiteral("Ping");
+        break;
+    default:
+        m_text = QStringLiteral("Неизвестная комманда");
+        return;
+    }
+    FormatLogFile::writeLog(name(), title, m_text, bytes, length);
+}
+
+// The record text of the record at offset, when all of its bytes lie
+// before end; otherwise the fields keep their values and there is no text.
+QString ZirnSession::recordAt(const uint8_t* bytes, int offset, int end)
+{
+    return parseAt(bytes, offset, end) ? m_record->recordText() : QString();
+}
+
+bool ZirnSession::parseAt(const uint8_t* bytes, int offset, int end)
+{
+    return m_record && offset <= end && m_record->parseRecord(bytes + offset, end - offset);
+}
+
+QString ZirnSession::versionText(const uint8_t* bytes, int length) const
+{
+    QByteArray raw;
+    if (length > kVersionTextStart)
+        raw = QByteArray(reinterpret_cast<const char*>(bytes) + kVersionTextStart,
+                         length - kVersionTextStart);
+    const int nul = raw.indexOf('\0');
+    if (nul >= 0)
+        raw.truncate(nul);
+    const QStringList fields = KvzText::fromCp1251(raw).split(QLatin1Char(':'));
+    const auto field = [&fields](int i) { return i < fields.size() ? fields.at(i) : QString(); };
+    return QStringLiteral("Type: ") + field(1) + QStringLiteral(" Ver: ") + field(2)
+        + QStringLiteral(" from ") + field(3) + QStringLiteral(" Lang: ") + field(4);
+}
+
+QString ZirnSession::touchMemoryText(const uint8_t* payload) const
+{
+    static const char* const names[] = {"Hour", "Min", "Sec", "Day", "Month", "Year"};
+    QString text;
+    for (int i = 0; i < 6; ++i)
+        text += QLatin1String(names[i]) + QStringLiteral(" = ") + QString::number(payload[i])
+            + QStringLiteral("; ");
+    const quint64 key = qFromLittleEndian<quint64>(payload + 7);
+    return text + QStringLiteral("code = ")
+        + QString::number(key, 16).toUpper().rightJustified(12, QLatin1Char('0'))
+        + QStringLiteral("; ");
+}
+
+// The bitfield is the mask from offset 26, at most nine bytes of it; a
+// shorter mask counts its missing bytes as 0.
+QString ZirnSession::negotiationText(const uint8_t* bytes, int length)
+{
+    const int p = TransportPacket::payloadOffsetOf(PT_ZIRN_HANDSHAKE);
+    const int maskLength = qBound(0, length - kBitfieldOffset, int(TmiPage_Zirn::BitfieldSize));
+    QString bitfield;
+    if (m_record) {
+        m_record->setBitfield(bytes + kBitfieldOffset, maskLength);
+        bitfield = m_record->bitfieldText();
+    }
+    return QStringLiteral("Protocol = ") + QString::number(bytes[p])
+        + QStringLiteral("; ProtocolVer = ") + QString::number(bytes[p + 1])
+        + QStringLiteral("; StructVer = ") + QString::number(bytes[p + 2])
+        + QStringLiteral("; DataSize = ") + QString::number(bytes[p + 3])
+        + QStringLiteral("; Bitfield = ") + bitfield + QStringLiteral(" \r\n");
+}
+
+// "~A N\r\n", then each record that fits before end followed by "\r\n";
+// the first record that does not fit ends the list.
+QString ZirnSession::archiveText(const uint8_t* bytes, int end)
+{
+    const int p = TransportPacket::payloadOffsetOf(PT_ZIRN_ARCHIVE);
+    const int count = bytes[p];
+    QString text = QStringLiteral("~A ") + QString::number(count) + QStringLiteral("\r\n");
+    const int step = m_record ? m_record->dataSize() : 0;
+    for (int i = 0; i < count; ++i) {
+        if (!parseAt(bytes, p + 1 + i * step, end))
+            break;
+        text += m_record->recordText() + QStringLiteral("\r\n");
+    }
+    return text;
+}
