@@ -1,0 +1,364 @@
+#include "kvz_mainwindow.h"
+
+#include "kvz_core.h"
+#include "kvz_docwidgettitlebar.h"
+#include "kvz_formparam.h"
+#include "kvz_logtext.h"
+#include "kvz_object.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QGridLayout>
+#include <QIcon>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kProgramVersion = "1.0.0";
+const char* const kIconPlay = ":Image/Resources/play.png";
+const char* const kIconStop = ":Image/Resources/stop.png";
+const char* const kIconSave = ":Image/Resources/save.png";
+const char* const kIconExit = ":Image/Resources/exit.png";
+
+QIcon icon(const char* path)
+{
+    return QIcon(QString::fromLatin1(path));
+}
+
+QSettings* openSettings()
+{
+    return new QSettings(QStringLiteral("KVZ"), QStringLiteral("Marvane_Server"));
+}
+}
+
+void kvzInitHostResources();
+
+KVZ_MainWindow* KVZ_MainWindow::current = nullptr;
+
+KVZ_MainWindow::KVZ_MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+{
+    kvzInitHostResources();
+    ui.setupUi(this);
+    initWindow();
+    updateTitle();
+}
+
+KVZ_MainWindow::~KVZ_MainWindow()
+{
+    if (current == this)
+        current = nullptr;
+}
+
+KVZ_MainWindow* KVZ_MainWindow::instance()
+{
+    return current;
+}
+
+void KVZ_MainWindow::initWindow()
+{
+    current = this;
+    ui.textEdit_Log->document()->setMaximumBlockCount(MaxLogParagraphs);
+    formatList = new KVZ_FormParam(this);
+    addPropertyPage(formatList, 0);
+    formatList->show();
+    createActions();
+    restoreWindowSettings();
+    connect(ui.treeWidget, &QTreeWidget::currentItemChanged, this, &KVZ_MainWindow::slot_currentItemChanged);
+    connect(ui.pushButton_StartStop, &QPushButton::pressed, this, &KVZ_MainWindow::slot_pressed_BtnStartStop);
+    logTitleBar = new KVZ_DocWidgetTitleBar(this);
+    ui.dockWidget_Log->setTitleBarWidget(logTitleBar);
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+}
+
+// No shortcuts: one key sequence for all three would trigger none of them.
+void KVZ_MainWindow::createActions()
+{
+    actionStartStop = new QAction(icon(kIconPlay), QStringLiteral("Старт"), this);
+    actionStartStop->setObjectName(QStringLiteral("action_StartStop"));
+    actionSave = new QAction(icon(kIconSave), QStringLiteral("Сохранить"), this);
+    actionSave->setObjectName(QStringLiteral("action_Save"));
+    actionQuit = new QAction(icon(kIconExit), QStringLiteral("Выход"), this);
+    actionQuit->setObjectName(QStringLiteral("action_Quit"));
+    for (QAction* action : {actionStartStop, actionSave, actionQuit}) {
+        action->setPriority(QAction::LowPriority);
+        ui.mainToolBar->addAction(action);
+    }
+    connect(actionStartStop, &QAction::triggered, this, &KVZ_MainWindow::slot_triggered_Menu_StartStop);
+    connect(actionSave, &QAction::triggered, this, &KVZ_MainWindow::slot_triggered_Menu_Save);
+    connect(actionQuit, &QAction::triggered, this, &KVZ_MainWindow::slot_triggered_Menu_Quit);
+}
+
+void KVZ_MainWindow::updateTitle()
+{
+    setWindowTitle(QStringLiteral("KVZ_Server ver. %1").arg(QLatin1String(kProgramVersion)));
+}
+
+// ---------------------------------------------------------------- settings
+
+void KVZ_MainWindow::saveWindowSettings()
+{
+    QSettings* settings = openSettings();
+    settings->setValue(QStringLiteral("windowState"), saveState(0));
+    settings->setValue(QStringLiteral("geometry"), saveGeometry());
+    delete settings;
+}
+
+void KVZ_MainWindow::restoreWindowSettings()
+{
+    QSettings* settings = openSettings();
+    restoreState(settings->value(QStringLiteral("windowState"), QByteArray()).toByteArray(), 0);
+    restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
+    delete settings;
+}
+
+// ---------------------------------------------------------------- plug-in widgets
+
+void KVZ_MainWindow::addSettingsWidget(QWidget* widget)
+{
+    ui.verticalLayout_Transports->addWidget(widget);
+}
+
+void KVZ_MainWindow::addPropertyPage(QWidget* widget, int formatNumber)
+{
+    QWidget* page = new QWidget();
+    const int index = ui.stackedWidget_Property->addWidget(page);
+    QGridLayout* layout = new QGridLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget);
+    ui.stackedWidget_Property->setCurrentIndex(index);
+    if (formatList)
+        formatList->addFormat(formatNumber, index);
+}
+
+void KVZ_MainWindow::showFirstPage()
+{
+    ui.stackedWidget_Property->setCurrentIndex(0);
+    show();
+}
+
+// ---------------------------------------------------------------- Start/Stop, Save, Quit
+
+void KVZ_MainWindow::slot_pressed_BtnStartStop()
+{
+    KvzCore* core = KvzCore::instance();
+    if (!core)
+        return;
+    if (!running) {
+        ui.pushButton_StartStop->setText(QStringLiteral("СТОП"));
+        actionStartStop->setIcon(icon(kIconStop));
+        actionStartStop->setToolTip(QStringLiteral("Стоп"));
+        running = true;
+    } else {
+        ui.pushButton_StartStop->setText(QStringLiteral("СТАРТ"));
+        actionStartStop->setIcon(icon(kIconPlay));
+        actionStartStop->setToolTip(QStringLiteral("Старт"));
+        running = false;
+    }
+    core->setRunning(running);
+}
+
+void KVZ_MainWindow::slot_triggered_Menu_StartStop()
+{
+    slot_pressed_BtnStartStop();
+}
+
+void KVZ_MainWindow::slot_triggered_Menu_Save()
+{
+    saveWindowSettings();
+}
+
+void KVZ_MainWindow::slot_triggered_Menu_Quit()
+{
+    close();
+}
+
+void KVZ_MainWindow::slot_finished(int)
+{
+    close();
+}
+
+// ---------------------------------------------------------------- device rows
+
+KVZ_Object* KVZ_MainWindow::findDevice(const TransportPacket& packet) const
+{
+    const QString name = packet.deviceNameText();
+    const int32_t id = static_cast<int32_t>(packet.deviceId);
+    for (KVZ_Object* row : devices) {
+        if (row->name() == name && row->deviceId() == id)
+            return row;
+    }
+    return nullptr;
+}
+
+// The row that a packet's hostObject names; null for a stale or unknown value.
+KVZ_Object* KVZ_MainWindow::deviceBySerial(const void* hostObject) const
+{
+    const quintptr serial = reinterpret_cast<quintptr>(hostObject);
+    if (serial == 0)
+        return nullptr;
+    for (KVZ_Object* row : devices) {
+        if (row->serial() == serial)
+            return row;
+    }
+    return nullptr;
+}
+
+bool KVZ_MainWindow::containsDevice(const KVZ_Object* row) const
+{
+    return row && devices.contains(const_cast<KVZ_Object*>(row));
+}
+
+void KVZ_MainWindow::logDisconnect(const QString& name)
+{
+    appendLog(QStringLiteral("<b>%1  Отключение устройства %2</b> \r\n").arg(KvzLogText::now(), name));
+}
+
+void KVZ_MainWindow::destroyDevice(KVZ_Object* row)
+{
+    row->close();
+    devices.removeAll(row);
+    delete row;
+}
+
+void KVZ_MainWindow::removeDevice(KVZ_Object* row, bool closeConnection)
+{
+    if (!containsDevice(row))
+        return;
+    logDisconnect(row->name());
+    KvzCore* core = KvzCore::instance();
+    if (core && closeConnection)
+        core->closeConnection(row->module(), row->connection());
+    destroyDevice(row);
+}
+
+void KVZ_MainWindow::logDeviceConnected(TransportPacket* packet)
+{
+    if (KVZ_Object* old = findDevice(*packet)) {
+        // The same connection announcing itself again is not closed under it.
+        removeDevice(old, old->connection() != packet->connection);
+    }
+    KVZ_Object* row = new KVZ_Object(ui.treeWidget, packet, ++lastSerial, this);
+    devices.append(row);
+    appendLog(QStringLiteral("<b>%1  Подключение устройства %2</b> ").arg(KvzLogText::now(), packet->deviceNameText()));
+    if (logTitleBar && logTitleBar->isShowRawPackets())
+        dumpPacket(DumpReceived, *packet);
+}
+
+// A disconnect names its row by hostObject; only a packet without one is
+// matched by name and id, so the late disconnect of a replaced connection
+// leaves the row of the connection that replaced it alone.
+void KVZ_MainWindow::logDeviceDisconnected(const TransportPacket& packet)
+{
+    KVZ_Object* row = packet.hostObject ? deviceBySerial(packet.hostObject) : findDevice(packet);
+    if (!row)
+        return;
+    logDisconnect(packet.deviceNameText());
+    destroyDevice(row);
+}
+
+void KVZ_MainWindow::logPacket(DumpMode direction, const TransportPacket& packet)
+{
+    KVZ_Object* row = deviceBySerial(packet.hostObject);
+    if (!row)
+        return;
+    if (direction == DumpSent) {
+        row->packetSent(packet);
+        if (logTitleBar && logTitleBar->isShowRawPackets())
+            dumpPacket(DumpSent, packet);
+        return;
+    }
+    KvzPacketOut out;
+    std::memset(&out, 0, sizeof(out));
+    row->packetReceived(packet, out);
+    if (logTitleBar && logTitleBar->isShowRawPackets())
+        dumpPacket(DumpReceived, packet);
+    if (logTitleBar && logTitleBar->isParsePackets()) {
+        const bool hasText = out.text && out.textLength > 0;
+        appendLog(hasText ? KvzText::fromCp1251(out.text, out.textLength) : QString());
+    }
+}
+
+// Selecting a row shows its session and its format's page; no current row
+// shows the formats list.
+void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetItem*)
+{
+    if (!item) {
+        ui.stackedWidget_Property->setCurrentIndex(0);
+        return;
+    }
+    const QString name = item->text(1);
+    const int32_t id = item->text(0).toInt();
+    for (KVZ_Object* row : devices) {
+        if (row->name() == name && row->deviceId() == id) {
+            row->show();
+            if (formatList)
+                ui.stackedWidget_Property->setCurrentIndex(formatList->pageForFormat(row->formatNumber()));
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- log pane
+
+void KVZ_MainWindow::appendLog(const QString& text)
+{
+    ui.textEdit_Log->moveCursor(QTextCursor::End);
+    ui.textEdit_Log->append(text);
+    ui.textEdit_Log->moveCursor(QTextCursor::End);
+}
+
+void KVZ_MainWindow::clearLog()
+{
+    ui.textEdit_Log->clear();
+}
+
+void KVZ_MainWindow::dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine)
+{
+    QTextEdit* log = ui.textEdit_Log;
+    log->moveCursor(QTextCursor::End);
+    log->append(QString());
+    log->append(header);
+    log->append(QString());
+    log->moveCursor(QTextCursor::End);
+    log->insertPlainText(KvzLogText::hexDump(bytes, count, perLine));
+    log->append(QString());
+    log->moveCursor(QTextCursor::End);
+}
+
+void KVZ_MainWindow::dumpRaw(DumpMode mode, const unsigned char* bytes, int count)
+{
+    const int shown = static_cast<quint16>(count);
+    QString header;
+    if (mode == DumpReceived)
+        header = QStringLiteral("<b>%1 принято: %2 байт</b> ").arg(KvzLogText::now(), QString::number(shown));
+    else if (mode == DumpSent)
+        header = QStringLiteral("<b>%1 отправлено: %2 байт</b> ").arg(KvzLogText::now(), QString::number(shown));
+    else
+        header = QStringLiteral("кол-во байт: %1").arg(shown);
+    dumpBlock(header, bytes, shown, 11);
+}
+
+void KVZ_MainWindow::dumpPacket(DumpMode direction, const TransportPacket& packet)
+{
+    const int length = packet.validLength();
+    QString header;
+    if (direction == DumpReceived)
+        header = QStringLiteral("<b>%1 принято от  устройства %2 : %3 байт</b> ")
+                     .arg(KvzLogText::now(), packet.deviceNameText(), QString::number(length));
+    else if (direction == DumpSent)
+        header = QStringLiteral("<b>%1 отправлено устройству %2 : %3 байт</b> ")
+                     .arg(KvzLogText::now(), packet.deviceNameText(), QString::number(length));
+    else
+        header = QStringLiteral("кол-во байт %1").arg(length);
+    dumpBlock(header, packet.data, length, 16);
+}
