@@ -25,6 +25,11 @@ Format_Zirn* Format_Zirn::published()
     return FormatPlugin::published() == &g_formatZirn ? &g_formatZirn : nullptr;
 }
 
+KVZ_FormParam_Zirn* Format_Zirn::page() const
+{
+    return m_page.data();
+}
+
 void Format_Zirn::showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
                              const QString& idText, const TmiPage_Zirn* record)
 {

@@ -28,7 +28,7 @@ public:
     // The instance once Initialize has run, else null.
     static Format_Zirn* published();
 
-    KVZ_FormParam_Zirn* page() const { return m_page; }
+    KVZ_FormParam_Zirn* page() const;
     // Passes the five values on to the page, when there is one.
     void showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const TmiPage_Zirn* record);

@@ -1,0 +1,87 @@
+// The ZIRN device page: sixteen foldable property groups in a scroll area,
+// filled from the selected terminal's latest record. It remembers the
+// session it shows and turns the groups' command buttons into text
+// commands for that terminal.
+#ifndef KVZ_FORMPARAM_ZIRN_H
+#define KVZ_FORMPARAM_ZIRN_H
+
+#include "cmo_commandsink.h"
+#include "ui_kvz_formparam_zirn.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+class CMO_FormProperty_Analog;
+class CMO_FormProperty_CAN;
+class CMO_FormProperty_Commands;
+class CMO_FormProperty_Digital;
+class CMO_FormProperty_Event;
+class CMO_FormProperty_Frequency;
+class CMO_FormProperty_GSM;
+class CMO_FormProperty_Impuls;
+class CMO_FormProperty_In;
+class CMO_FormProperty_Navigation;
+class CMO_FormProperty_Object;
+class CMO_FormProperty_Out;
+class CMO_FormProperty_Power;
+class CMO_FormProperty_SH;
+class CMO_FormProperty_Temp;
+class CMO_FormProperty_Work;
+class FormatSession;
+class TmiPage_Zirn;
+class ZirnSession;
+
+class KVZ_FormParam_Zirn : public QWidget, public CMO_CommandSink
+{
+    Q_OBJECT
+public:
+    // Room for one command's bytes.
+    enum { NumberedCommandSize = 9, FreeTextSize = 120 };
+
+    explicit KVZ_FormParam_Zirn(QWidget* parent = nullptr);
+    ~KVZ_FormParam_Zirn() override;
+
+    // Shows record as the state of session's terminal; the command buttons
+    // are usable only while no command of that session waits for its answer.
+    void showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
+                    const QString& idText, const TmiPage_Zirn* record);
+    void setCommandsEnabled(bool enabled);
+    // A session is going away: a button must never reach its address.
+    void forgetSession(const FormatSession* session);
+    const ZirnSession* currentSession() const { return m_currentSession; }
+
+    // The command senders of the groups' buttons.
+    void sendOutputOff(int n) override;
+    void sendOutputOn(int n) override;
+    void sendInputOff(int n) override;
+    void sendInputOn(int n) override;
+    // A text over 120 bytes is refused: nothing is sent.
+    void sendCommand(const QString& text) override;
+
+private:
+    void buildGroups();
+    void send(const QString& text, int room);
+
+    Ui::KVZ_FormParam_ZirnClass ui;
+    ZirnSession* m_currentSession = nullptr;
+    CMO_FormProperty_Commands* m_commands = nullptr;
+    CMO_FormProperty_Object* m_object = nullptr;
+    CMO_FormProperty_Event* m_event = nullptr;
+    CMO_FormProperty_Work* m_work = nullptr;
+    CMO_FormProperty_GSM* m_gsm = nullptr;
+    CMO_FormProperty_In* m_in = nullptr;
+    CMO_FormProperty_Analog* m_analog = nullptr;
+    CMO_FormProperty_Impuls* m_impuls = nullptr;
+    CMO_FormProperty_Frequency* m_frequency = nullptr;
+    CMO_FormProperty_SH* m_sh = nullptr;
+    CMO_FormProperty_Digital* m_digital = nullptr;
+    CMO_FormProperty_Out* m_out = nullptr;
+    CMO_FormProperty_Power* m_power = nullptr;
+    CMO_FormProperty_Temp* m_temp = nullptr;
+    CMO_FormProperty_CAN* m_can = nullptr;
+    CMO_FormProperty_Navigation* m_navigation = nullptr;
+};
+
+#endif // KVZ_FORMPARAM_ZIRN_H

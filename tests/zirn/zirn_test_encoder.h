@@ -1,0 +1,89 @@
+// Test-side ZIRN encoder, written from the wire format: field sizes in
+// record order as the transport lists them, bitfield bits from the top bit
+// of byte 1, records as the present fields' little-endian bytes in order.
+#ifndef ZIRN_TEST_ENCODER_H
+#define ZIRN_TEST_ENCODER_H
+
+#include <QByteArray>
+#include <QVector>
+#include <QtEndian>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace ZirnTest {
+
+// Sizes of fields 1 to 69.
+const int kSizes[69] = {4, 2, 4, 1, 1, 1, 1, 1,  4, 4, 4, 4, 4, 2, 4, 4,
+                        2, 2, 2, 2, 2, 2, 2, 2,  2, 2, 2, 2, 1, 1, 1, 1,
+                        4, 4, 2, 2, 4, 2, 2, 2,  2, 2, 2, 2, 1, 1, 1, 1,
+                        1, 1, 1, 1, 2, 4, 2, 1,  4, 2, 2, 2, 2, 2, 1, 1,
+                        1, 2, 4, 2, 1};
+
+struct Value {
+    int field;          // 1 to 69
+    QByteArray bytes;   // little-endian, the field's size
+};
+
+inline QByteArray le(quint64 value, int size)
+{
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i)
+        bytes += char(value >> (8 * i));
+    return bytes;
+}
+
+inline QByteArray f32(float value)
+{
+    quint32 raw;
+    std::memcpy(&raw, &value, 4);
+    return le(raw, 4);
+}
+
+inline QByteArray maskOf(const QVector<int>& fields)
+{
+    QByteArray mask(9, '\0');
+    for (int field : fields)
+        mask[(field - 1) / 8] = char(quint8(mask[(field - 1) / 8]) | (0x80 >> ((field - 1) % 8)));
+    return mask;
+}
+
+inline QByteArray maskOf(QVector<Value> values)
+{
+    QVector<int> fields;
+    for (const Value& v : values)
+        fields << v.field;
+    return maskOf(fields);
+}
+
+inline QByteArray recordOf(QVector<Value> values)
+{
+    std::sort(values.begin(), values.end(), [](const Value& a, const Value& b) { return a.field < b.field; });
+    QByteArray record;
+    for (const Value& v : values)
+        record += v.bytes;
+    return record;
+}
+
+// Every field: unsigned fields hold their number, signed ones its negative,
+// floats their number + 0.5.
+inline QVector<Value> fullRecordValues()
+{
+    const QVector<int> isSigned = {10, 11, 12, 45, 46, 47, 48, 49, 50, 51, 52, 56, 68};
+    const QVector<int> isFloat = {13, 15, 16, 54, 57};
+    QVector<Value> values;
+    for (int field = 1; field <= 69; ++field) {
+        const int size = kSizes[field - 1];
+        if (isFloat.contains(field))
+            values << Value{field, f32(float(field) + 0.5f)};
+        else if (isSigned.contains(field))
+            values << Value{field, le(quint64(qint64(-field)), size)};
+        else
+            values << Value{field, le(quint64(field), size)};
+    }
+    return values;
+}
+
+} // namespace ZirnTest
+
+#endif // ZIRN_TEST_ENCODER_H
