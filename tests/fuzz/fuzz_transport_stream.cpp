@@ -1,0 +1,70 @@
+// A connection's framing and handlers fed an arbitrary byte stream in
+// arbitrary pieces. Input: a 16-bit seed of the piece sizes, an options
+// byte, then the stream. Options: bit 0 pieces of up to 3000 bytes (past the
+// receive buffer) instead of up to 64; bit 1 first a host command: a 16-bit
+// length that may claim more than the 1024 bytes a packet holds, then its
+// bytes. Every packet handed on and every write must fit its record.
+#include "fuzz_input.h"
+#include "kvzb_protocol.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+class CheckedOutput : public KvzbProtocol::Output
+{
+public:
+    bool outputRunning() const override { return true; }
+    void outputPacket(KvzbProtocol::Event, const TransportPacket& packet) override
+    {
+        if (packet.length < 0 || packet.length > KVZ_PACKET_DATA_SIZE)
+            std::abort();
+    }
+    void outputWrite(const uint8_t*, int count) override
+    {
+        if (count < 0 || count > KVZ_PACKET_DATA_SIZE)
+            std::abort();
+    }
+    void outputLog(const QString&) override {}
+};
+
+const std::vector<FormatDescriptor*>& formats()
+{
+    static const std::vector<FormatDescriptor*> list = {
+        new FormatDescriptor(QStringLiteral("ZIRN"), 176, 111, 1, nullptr),
+        new FormatDescriptor(QStringLiteral("BENCH"), 0x42, 32, 1, nullptr),
+        new FormatDescriptor(QStringLiteral("EDGE"), 0x43, 1024, 1020, nullptr)};
+    return list;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzInput in(data, size);
+    uint32_t seed = in.u16() | 0x10000u;
+    const uint8_t options = in.u8();
+    const uint32_t largest = (options & 1) ? 3000 : 64;
+
+    CheckedOutput output;
+    int module = 0, connection = 0;
+    KvzbProtocol protocol(output, &module, &connection, formats());
+    if (options & 2) {
+        // As a 5038 packet: 1024 data bytes, a length that may claim more.
+        const uint16_t length = in.u16();
+        uint8_t command[KVZ_PACKET_DATA_SIZE] = {};
+        size_t taken = 0;
+        const uint8_t* bytes = in.bytes(length < sizeof(command) ? length : sizeof(command), taken);
+        std::memcpy(command, bytes, taken);
+        protocol.sendCommand(command, static_cast<int>(length));
+    }
+    while (!in.atEnd()) {
+        seed ^= seed << 13;
+        seed ^= seed >> 17;
+        seed ^= seed << 5;
+        size_t taken = 0;
+        const uint8_t* piece = in.bytes(1 + seed % largest, taken);
+        protocol.receive(piece, static_cast<int>(taken));
+    }
+    return 0;
+}
