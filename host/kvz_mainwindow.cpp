@@ -14,6 +14,9 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -313,26 +316,47 @@ void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetI
 void KVZ_MainWindow::appendLog(const QString& text)
 {
     ui.textEdit_Log->moveCursor(QTextCursor::End);
-    ui.textEdit_Log->append(text);
+    appendParagraph(text);
     ui.textEdit_Log->moveCursor(QTextCursor::End);
+}
+
+// A new paragraph at the end, also when the text before it is empty (the
+// empty document's own first paragraph is used once). Text that looks like
+// markup is shown as rich text.
+void KVZ_MainWindow::appendParagraph(const QString& text)
+{
+    QTextCursor cursor(ui.textEdit_Log->document());
+    cursor.movePosition(QTextCursor::End);
+    if (logHasParagraph)
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    else
+        cursor.setCharFormat(QTextCharFormat());
+    logHasParagraph = true;
+    if (Qt::mightBeRichText(text))
+        cursor.insertHtml(text);
+    else
+        cursor.insertText(text);
 }
 
 void KVZ_MainWindow::clearLog()
 {
     ui.textEdit_Log->clear();
+    logHasParagraph = false;
 }
 
+// A blank paragraph, the header, a blank paragraph, the byte lines and a
+// blank paragraph.
 void KVZ_MainWindow::dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine)
 {
-    QTextEdit* log = ui.textEdit_Log;
-    log->moveCursor(QTextCursor::End);
-    log->append(QString());
-    log->append(header);
-    log->append(QString());
-    log->moveCursor(QTextCursor::End);
-    log->insertPlainText(KvzLogText::hexDump(bytes, count, perLine));
-    log->append(QString());
-    log->moveCursor(QTextCursor::End);
+    ui.textEdit_Log->moveCursor(QTextCursor::End);
+    appendParagraph(QString());
+    appendParagraph(header);
+    appendParagraph(QString());
+    appendParagraph(QString());
+    ui.textEdit_Log->moveCursor(QTextCursor::End);
+    ui.textEdit_Log->insertPlainText(KvzLogText::hexDump(bytes, count, perLine));
+    appendParagraph(QString());
+    ui.textEdit_Log->moveCursor(QTextCursor::End);
 }
 
 void KVZ_MainWindow::dumpRaw(DumpMode mode, const unsigned char* bytes, int count)

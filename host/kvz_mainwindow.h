@@ -54,6 +54,7 @@ private:
     void updateTitle();
     void saveWindowSettings();
     void restoreWindowSettings();
+    void appendParagraph(const QString& text);
     void dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine);
     void logDisconnect(const QString& name);
 
@@ -71,6 +72,7 @@ private:
     QAction* actionSave = nullptr;
     QAction* actionQuit = nullptr;
     QList<KVZ_Object*> devices;
+    bool logHasParagraph = false;   // the log holds at least one paragraph
     quintptr lastSerial = 0;   // serials of rows: 1, 2, 3, ... never reused
 
     static KVZ_MainWindow* current;

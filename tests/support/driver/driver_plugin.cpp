@@ -64,8 +64,10 @@ KVZ_EXPORT void Initialize(KvzHostCallback callback, void* core, void* record)
     plugin().record = record;
 }
 
-KVZ_EXPORT int ReceiveMessage(intptr_t, int code, void*, void*)
+KVZ_EXPORT int ReceiveMessage(intptr_t handle, int code, void*, void*)
 {
+    if (plugin().server)
+        plugin().server->host().noteReceived(handle, code);
     if (code == MSG_WINDOW_READY)
         plugin().windowReady();
     return 0;

@@ -9,6 +9,11 @@ void KvzDriverHost::setHost(KvzHostCallback aCallback, void* aCore, void* aRecor
     record = aRecord;
 }
 
+void KvzDriverHost::noteReceived(intptr_t handle, int code)
+{
+    received << QStringLiteral("%1 %2").arg(code).arg(handle);
+}
+
 int KvzDriverHost::call(void* target, int code, void* data, void* out)
 {
     return callback ? callback(target, code, data, out) : 0;
@@ -50,7 +55,9 @@ bool KvzDriverHost::handle(const QString& command, const QStringList& args, KvzD
     else if (command == QLatin1String("log"))
         answer = log(args);
     else if (command == QLatin1String("formats"))
-        answer = formats();
+        answer = formats(args);
+    else if (command == QLatin1String("received"))
+        answer = KvzDriverAnswer::success(received.join(QLatin1Char('\n')));
     else
         return false;
     return true;
@@ -182,12 +189,16 @@ KvzDriverAnswer KvzDriverHost::log(const QStringList& args)
     return KvzDriverAnswer::success(QString::number(result));
 }
 
-// formats -> "<result> <count>" then one line per descriptor:
+// formats [times] -> "<result> <count>" then one line per descriptor:
 // "<name>/<formatNumber>/<recordSize>/<numberOffset>/<table comma-separated>"
-KvzDriverAnswer KvzDriverHost::formats()
+// With times > 1 the same list is handed over that many times.
+KvzDriverAnswer KvzDriverHost::formats(const QStringList& args)
 {
     std::vector<FormatDescriptor*> list;
-    const int result = call(core, MSG_GET_FORMATS, &list, nullptr);
+    int result = 0;
+    const int times = qMax(1, args.value(0).toInt());
+    for (int i = 0; i < times; ++i)
+        result = call(core, MSG_GET_FORMATS, &list, nullptr);
     QStringList lines;
     lines << QStringLiteral("%1 %2").arg(result).arg(list.size());
     for (const FormatDescriptor* d : list) {

@@ -12,6 +12,8 @@ class KvzDriverHost
 {
 public:
     void setHost(KvzHostCallback callback, void* core, void* record);
+    // A message that reached the driver's own ReceiveMessage.
+    void noteReceived(intptr_t handle, int code);
     // true when the command is a host command; the answer is then set
     bool handle(const QString& command, const QStringList& args, KvzDriverAnswer& answer);
 
@@ -28,7 +30,7 @@ private:
     KvzDriverAnswer packet(const QStringList& args);
     KvzDriverAnswer raw(const QStringList& args);
     KvzDriverAnswer log(const QStringList& args);
-    KvzDriverAnswer formats();
+    KvzDriverAnswer formats(const QStringList& args);
 
     KvzHostCallback callback = nullptr;
     void* core = nullptr;
@@ -36,6 +38,7 @@ private:
     KvzModuleEntry* lastFound = nullptr;   // the latest entry that "findone" gave
     KvzModuleEntry stray;                  // an entry the registry never saw
     char bogusOwner[64] = {};              // a pointer that is no plug-in record
+    QStringList received;                  // "<code> <handle>" of every message received
 };
 
 #endif // KVZ_DRIVER_HOST_H

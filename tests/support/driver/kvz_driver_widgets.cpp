@@ -22,15 +22,22 @@ namespace {
 QString flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 }
 
+// "a/b" names the object b inside the object a.
 QObject* KvzDriverWidgets::findObject(const QString& name)
 {
+    const QStringList parts = name.split(QLatin1Char('/'));
+    QObject* found = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == name)
-            return top;
-        if (QObject* found = top->findChild<QObject*>(name))
-            return found;
+        if (top->objectName() == parts.first())
+            found = top;
+        else
+            found = top->findChild<QObject*>(parts.first());
+        if (found)
+            break;
     }
-    return nullptr;
+    for (int i = 1; found && i < parts.size(); ++i)
+        found = found->findChild<QObject*>(parts.at(i));
+    return found;
 }
 
 QWidget* KvzDriverWidgets::findWidget(const QString& name)
