@@ -66,8 +66,11 @@ KVZ_EXPORT void Initialize(KvzHostCallback callback, void* core, void* record)
 
 KVZ_EXPORT int ReceiveMessage(intptr_t handle, int code, void*, void*)
 {
-    if (plugin().server)
-        plugin().server->host().noteReceived(handle, code);
+    KvzDriverPlugin& p = plugin();
+    if (p.server) {
+        const bool own = handle == reinterpret_cast<intptr_t>(p.info.handle);
+        p.server->host().noteReceived(own ? QStringLiteral("self") : QString::number(handle), code);
+    }
     if (code == MSG_WINDOW_READY)
         plugin().windowReady();
     return 0;

@@ -9,7 +9,7 @@ void KvzDriverHost::setHost(KvzHostCallback aCallback, void* aCore, void* aRecor
     record = aRecord;
 }
 
-void KvzDriverHost::noteReceived(intptr_t handle, int code)
+void KvzDriverHost::noteReceived(const QString& handle, int code)
 {
     received << QStringLiteral("%1 %2").arg(code).arg(handle);
 }

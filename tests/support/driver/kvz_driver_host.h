@@ -12,8 +12,9 @@ class KvzDriverHost
 {
 public:
     void setHost(KvzHostCallback callback, void* core, void* record);
-    // A message that reached the driver's own ReceiveMessage.
-    void noteReceived(intptr_t handle, int code);
+    // A message that reached the driver's own ReceiveMessage; the handle
+    // as "self" when it is the driver's own.
+    void noteReceived(const QString& handle, int code);
     // true when the command is a host command; the answer is then set
     bool handle(const QString& command, const QStringList& args, KvzDriverAnswer& answer);
 
