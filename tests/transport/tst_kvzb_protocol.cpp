@@ -112,6 +112,7 @@ QList<QByteArray> session()
         zirnFrame('T', QByteArray::fromHex("7E7F0102") + zirnRecord),
         zirnFrame('A', QByteArray(1, '\x02') + zirnRecord + zirnRecord),
         kvzb(QByteArray("*#V\x7E\x54\x7F", 6)),
+        kvzb("*#A" + QByteArray(124, '\x7E')), // n = 0x7F: the header itself holds 0x7F
         kvzb(QByteArray()),
         zirnFrame('A', QByteArray(1, '\0')),
     };
@@ -518,7 +519,7 @@ private slots:
         QList<int> types;
         for (const RecordedPacket& packet : whole.recorder.packets)
             types.append(packet.type);
-        QCOMPARE(types, (QList<int>{ 1, 0, 2, 0, 4, 3, 0, 11, 0, 12, 0, 15, 13, 0, 14, 0, 6, 4, 14, 0 }));
+        QCOMPARE(types, (QList<int>{ 1, 0, 2, 0, 4, 3, 0, 11, 0, 12, 0, 15, 13, 0, 14, 0, 6, 7, 4, 14, 0 }));
         QVERIFY(whole.recorder.logs.isEmpty());
 
         const QByteArray stream = joined(units);
