@@ -119,14 +119,47 @@ void CMO_FormKit::showFlag(QLabel* lamp, QLabel* text, int flag,
     text->setText(flag == 0 ? normalWord : otherWord);
 }
 
-void CMO_FormKit::showRowState(QLabel* icon, QLabel* caption, QLabel* value,
-                               QPushButton* on, QPushButton* off, bool withButtons, bool visible)
+CMO_FormKit::Row CMO_FormKit::addRow(QWidget* parent, QGridLayout* grid, int gridRow,
+                                     const QByteArray& iconName, const QByteArray& captionName,
+                                     const QByteArray& textName, const char* picture, int captionWidth)
 {
-    icon->setVisible(visible);
-    caption->setVisible(visible);
-    value->setVisible(visible);
-    on->setVisible(withButtons && visible);
-    off->setVisible(withButtons && visible);
+    Row row;
+    row.icon = lamp(parent, iconName, picture);
+    row.caption = caption(parent, captionName, captionWidth);
+    row.text = value(parent, textName);
+    grid->addWidget(row.icon, gridRow, 0);
+    grid->addWidget(row.caption, gridRow, 1);
+    grid->addWidget(row.text, gridRow, 2);
+    return row;
+}
+
+void CMO_FormKit::addLockButtons(Row& row, QWidget* parent, QGridLayout* grid, int gridRow,
+                                 const QByteArray& suffix, bool offIcon20)
+{
+    row.on = commandButton(parent, "pushButton_ON_" + suffix, "Unlock");
+    row.off = commandButton(parent, "pushButton_OFF_" + suffix, "Lock", offIcon20);
+    grid->addWidget(row.on, gridRow, 3);
+    grid->addWidget(row.off, gridRow, 4);
+}
+
+void CMO_FormKit::setLockTooltips(const Row& row)
+{
+    row.on->setToolTip(QStringLiteral("Разблокировать входную линию"));
+    row.off->setToolTip(QStringLiteral("Заблокировать входную линию"));
+}
+
+void CMO_FormKit::showRowState(const Row& row, bool withButtons, bool visible)
+{
+    row.icon->setVisible(visible);
+    row.caption->setVisible(visible);
+    row.text->setVisible(visible);
+    row.on->setVisible(withButtons && visible);
+    row.off->setVisible(withButtons && visible);
+}
+
+void CMO_FormKit::showLamp(const Row& row, int flag, const QString& normalWord, const QString& otherWord)
+{
+    showFlag(row.icon, row.text, flag, "greenLamp", normalWord, "redLamp", otherWord);
 }
 
 QString CMO_FormKit::voltText(int millivolts)

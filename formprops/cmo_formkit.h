@@ -16,6 +16,16 @@ class QWidget;
 class CMO_FormKit
 {
 public:
+    // One grid row of a group: lamp, caption and value in columns 0 to 2,
+    // and, for input lines, an unlock and a lock button in columns 3, 4.
+    struct Row {
+        QLabel* icon = nullptr;
+        QLabel* caption = nullptr;
+        QLabel* text = nullptr;
+        QPushButton* on = nullptr;
+        QPushButton* off = nullptr;
+    };
+
     // ":/Images/Resources/images/<name>.png", as the forms write it.
     static QString formPicture(const QByteArray& name);
     // ":Images/Resources/images/<name>.png", as the setters write it.
@@ -39,6 +49,17 @@ public:
     static QFrame* raisedFrame(QWidget* parent, const QByteArray& name, QGridLayout** layout,
                                const QByteArray& layoutName, int spacing = 0);
 
+    // Lamp iconName (picture), caption captionName (captionWidth, 0 free)
+    // and value textName in grid row gridRow.
+    static Row addRow(QWidget* parent, QGridLayout* grid, int gridRow, const QByteArray& iconName,
+                      const QByteArray& captionName, const QByteArray& textName, const char* picture,
+                      int captionWidth);
+    // pushButton_ON_<suffix> (Unlock) and pushButton_OFF_<suffix> (Lock) in
+    // columns 3 and 4; offIcon20 false leaves the lock icon its default size.
+    static void addLockButtons(Row& row, QWidget* parent, QGridLayout* grid, int gridRow,
+                               const QByteArray& suffix, bool offIcon20 = true);
+    static void setLockTooltips(const Row& row);
+
     // Loads the picture again from its resource path and shows it.
     static void showPicture(QLabel* label, const QString& path);
     // Two-state lamp: 0 normal picture and word, anything else the other.
@@ -48,8 +69,9 @@ public:
 
     // A row's labels follow visible; its two buttons show only when both
     // withButtons and visible hold.
-    static void showRowState(QLabel* icon, QLabel* caption, QLabel* value,
-                             QPushButton* on, QPushButton* off, bool withButtons, bool visible);
+    static void showRowState(const Row& row, bool withButtons, bool visible);
+    // Two-state lamp of a row: 0 green lamp and normalWord, else red lamp.
+    static void showLamp(const Row& row, int flag, const QString& normalWord, const QString& otherWord);
 
     // Millivolts as volts with one decimal and " В".
     static QString voltText(int millivolts);

@@ -24,19 +24,10 @@ void CMO_FormProperty_Analog::setupUi()
 
     for (int i = 0; i < kInputs; ++i) {
         const QByteArray n = "A" + QByteArray::number(i + 1);
-        Row& row = rows[i];
-        row.icon = CMO_FormKit::lamp(this, "label_" + n + "_Icon", "speedometer");
-        row.caption = CMO_FormKit::caption(this, "label_" + n, 70);
-        row.text = CMO_FormKit::value(this, "label_" + n + "_Text");
-        gridLayout->addWidget(row.icon, i, 0);
-        gridLayout->addWidget(row.caption, i, 1);
-        gridLayout->addWidget(row.text, i, 2);
-        if (i < kLockable) {
-            row.on = CMO_FormKit::commandButton(this, "pushButton_ON_" + n, "Unlock");
-            row.off = CMO_FormKit::commandButton(this, "pushButton_OFF_" + n, "Lock", false);
-            gridLayout->addWidget(row.on, i, 3);
-            gridLayout->addWidget(row.off, i, 4);
-        }
+        rows[i] = CMO_FormKit::addRow(this, gridLayout, i, "label_" + n + "_Icon", "label_" + n,
+                                      "label_" + n + "_Text", "speedometer", 70);
+        if (i < kLockable)
+            CMO_FormKit::addLockButtons(rows[i], this, gridLayout, i, n, false);
     }
 
     retranslateUi();
@@ -51,10 +42,8 @@ void CMO_FormProperty_Analog::retranslateUi()
 void CMO_FormProperty_Analog::applyTexts()
 {
     // The A3 buttons carry no tooltip.
-    for (int i = 0; i < 2; ++i) {
-        rows[i].on->setToolTip(QStringLiteral("Разблокировать входную линию"));
-        rows[i].off->setToolTip(QStringLiteral("Заблокировать входную линию"));
-    }
+    CMO_FormKit::setLockTooltips(rows[0]);
+    CMO_FormKit::setLockTooltips(rows[1]);
 }
 
 void CMO_FormProperty_Analog::connectSlots()
@@ -81,15 +70,20 @@ void CMO_FormProperty_Analog::setA6(int millivolts) { showVolts(5, millivolts); 
 void CMO_FormProperty_Analog::setA7(int millivolts) { showVolts(6, millivolts); }
 void CMO_FormProperty_Analog::setA8(int millivolts) { showVolts(7, millivolts); }
 
-void CMO_FormProperty_Analog::showState(int index, bool withButtons, bool visible)
+void CMO_FormProperty_Analog::setA1State(bool withButtons, bool visible)
 {
-    const Row& row = rows[index];
-    CMO_FormKit::showRowState(row.icon, row.caption, row.text, row.on, row.off, withButtons, visible);
+    CMO_FormKit::showRowState(rows[0], withButtons, visible);
 }
 
-void CMO_FormProperty_Analog::setA1State(bool withButtons, bool visible) { showState(0, withButtons, visible); }
-void CMO_FormProperty_Analog::setA2State(bool withButtons, bool visible) { showState(1, withButtons, visible); }
-void CMO_FormProperty_Analog::setA3State(bool withButtons, bool visible) { showState(2, withButtons, visible); }
+void CMO_FormProperty_Analog::setA2State(bool withButtons, bool visible)
+{
+    CMO_FormKit::showRowState(rows[1], withButtons, visible);
+}
+
+void CMO_FormProperty_Analog::setA3State(bool withButtons, bool visible)
+{
+    CMO_FormKit::showRowState(rows[2], withButtons, visible);
+}
 
 void CMO_FormProperty_Analog::slot_pressed_Btn_On4() { CMO_CurrentSink::inputOn(4); }
 void CMO_FormProperty_Analog::slot_pressed_Btn_Off4() { CMO_CurrentSink::inputOff(4); }

@@ -3,6 +3,8 @@
 #ifndef CMO_FORMPROPERTY_ANALOG_H
 #define CMO_FORMPROPERTY_ANALOG_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QGridLayout;
@@ -41,23 +43,14 @@ private slots:
 private:
     static const int kInputs = 8;
     static const int kLockable = 3;
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* caption = nullptr;
-        QLabel* text = nullptr;
-        QPushButton* on = nullptr;    // A1 to A3 only
-        QPushButton* off = nullptr;
-    };
-
     void setupUi();
     void retranslateUi();
     void applyTexts();
     void connectSlots();
     void showVolts(int index, int millivolts);
-    void showState(int index, bool withButtons, bool visible);
 
     QGridLayout* gridLayout = nullptr;
-    Row rows[kInputs];
+    CMO_FormKit::Row rows[kInputs];   // buttons on A1 to A3 only
 };
 
 #endif // CMO_FORMPROPERTY_ANALOG_H

@@ -36,10 +36,15 @@ QLineEdit* digitsEdit(QWidget* parent, const QByteArray& name, int digits)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(digits);
-    // Digits only: the text goes to the terminal exactly as typed.
+    return edit;
+}
+
+// Digits only (0 to 999, or 0 to 99): an integer validator would let "+12"
+// through, and the text goes to the terminal exactly as typed.
+void acceptDigits(QLineEdit* edit, int digits)
+{
     edit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), edit));
-    return edit;
 }
 
 QLineEdit* textEdit(QWidget* parent, const QByteArray& name, int length)
@@ -232,7 +237,10 @@ void CMO_FormProperty_Commands::initFields()
 
     slot_currentIndexChanged(ModelRequest);
 
-    // The digit validators are set with the edits (setupUi).
+    for (QLineEdit* edit : {lineEdit_IP_1, lineEdit_IP_2, lineEdit_IP_3, lineEdit_IP_4})
+        acceptDigits(edit, 3);
+    for (QLineEdit* edit : {lineEdit_Fw_1, lineEdit_Fw_2, lineEdit_Fw_3})
+        acceptDigits(edit, 2);
 
     setTabOrder(lineEdit_IP_1, lineEdit_IP_2);
     setTabOrder(lineEdit_IP_2, lineEdit_IP_3);

@@ -25,14 +25,9 @@ void CMO_FormProperty_Digital::setupUi()
 
     for (int i = 0; i < kRows; ++i) {
         const QByteArray name = QByteArray("label_") + sensors[i] + "_Level";
-        rows[i].icon = CMO_FormKit::lamp(this, icons[i], "speedometer");
+        rows[i] = CMO_FormKit::addRow(this, gridLayout_4, i, icons[i], name, name + "_Value", "speedometer", 0);
         rows[i].icon->setScaledContents(false);
-        rows[i].caption = CMO_FormKit::caption(this, name, 0);
-        rows[i].value = CMO_FormKit::value(this, name + "_Value");
-        rows[i].value->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
-        gridLayout_4->addWidget(rows[i].icon, i, 0);
-        gridLayout_4->addWidget(rows[i].caption, i, 1);
-        gridLayout_4->addWidget(rows[i].value, i, 2);
+        rows[i].text->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     retranslateUi();
@@ -43,14 +38,14 @@ void CMO_FormProperty_Digital::retranslateUi()
     for (int i = 0; i < 6; ++i)
         rows[i].caption->setText(QStringLiteral("Уровень RS-485 D") + QString::number(i + 1));
     rows[6].caption->setText(QStringLiteral("Уровень RS-232"));
-    for (const Row& row : rows)
-        row.value->setText(QStringLiteral("0"));
+    for (const CMO_FormKit::Row& row : rows)
+        row.text->setText(QStringLiteral("0"));
 }
 
-void CMO_FormProperty_Digital::setD1(const QString& text) { rows[0].value->setText(text); }
-void CMO_FormProperty_Digital::setD2(const QString& text) { rows[1].value->setText(text); }
-void CMO_FormProperty_Digital::setD3(const QString& text) { rows[2].value->setText(text); }
-void CMO_FormProperty_Digital::setD4(const QString& text) { rows[3].value->setText(text); }
-void CMO_FormProperty_Digital::setD5(const QString& text) { rows[4].value->setText(text); }
-void CMO_FormProperty_Digital::setD6(const QString& text) { rows[5].value->setText(text); }
-void CMO_FormProperty_Digital::setRS232(const QString& text) { rows[6].value->setText(text); }
+void CMO_FormProperty_Digital::setD1(const QString& text) { rows[0].text->setText(text); }
+void CMO_FormProperty_Digital::setD2(const QString& text) { rows[1].text->setText(text); }
+void CMO_FormProperty_Digital::setD3(const QString& text) { rows[2].text->setText(text); }
+void CMO_FormProperty_Digital::setD4(const QString& text) { rows[3].text->setText(text); }
+void CMO_FormProperty_Digital::setD5(const QString& text) { rows[4].text->setText(text); }
+void CMO_FormProperty_Digital::setD6(const QString& text) { rows[5].text->setText(text); }
+void CMO_FormProperty_Digital::setRS232(const QString& text) { rows[6].text->setText(text); }

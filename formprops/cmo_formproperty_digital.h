@@ -3,6 +3,8 @@
 #ifndef CMO_FORMPROPERTY_DIGITAL_H
 #define CMO_FORMPROPERTY_DIGITAL_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QGridLayout;
@@ -25,17 +27,11 @@ public:
 
 private:
     static const int kRows = 7;
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* caption = nullptr;
-        QLabel* value = nullptr;
-    };
-
     void setupUi();
     void retranslateUi();
 
     QGridLayout* gridLayout_4 = nullptr;
-    Row rows[kRows];
+    CMO_FormKit::Row rows[kRows];
 };
 
 #endif // CMO_FORMPROPERTY_DIGITAL_H

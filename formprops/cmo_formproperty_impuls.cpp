@@ -24,17 +24,9 @@ void CMO_FormProperty_Impuls::setupUi()
 
     for (int i = 0; i < 2; ++i) {
         const QByteArray n = "I" + QByteArray::number(i + 2);
-        Row& row = rows[i];
-        row.icon = CMO_FormKit::lamp(this, "label_" + n + "_Icon", "speedometer");
-        row.caption = CMO_FormKit::caption(this, "label_" + n, 70);
-        row.text = CMO_FormKit::value(this, "label_" + n + "_Text");
-        row.on = CMO_FormKit::commandButton(this, "pushButton_ON_" + n, "Unlock");
-        row.off = CMO_FormKit::commandButton(this, "pushButton_OFF_" + n, "Lock");
-        gridLayout->addWidget(row.icon, i, 0);
-        gridLayout->addWidget(row.caption, i, 1);
-        gridLayout->addWidget(row.text, i, 2);
-        gridLayout->addWidget(row.on, i, 3);
-        gridLayout->addWidget(row.off, i, 4);
+        rows[i] = CMO_FormKit::addRow(this, gridLayout, i, "label_" + n + "_Icon", "label_" + n,
+                                      "label_" + n + "_Text", "speedometer", 70);
+        CMO_FormKit::addLockButtons(rows[i], this, gridLayout, i, n);
     }
 
     retranslateUi();
@@ -48,10 +40,8 @@ void CMO_FormProperty_Impuls::retranslateUi()
 
 void CMO_FormProperty_Impuls::applyTexts()
 {
-    for (const Row& row : rows) {
-        row.on->setToolTip(QStringLiteral("Разблокировать входную линию"));
-        row.off->setToolTip(QStringLiteral("Заблокировать входную линию"));
-    }
+    for (const CMO_FormKit::Row& row : rows)
+        CMO_FormKit::setLockTooltips(row);
 }
 
 void CMO_FormProperty_Impuls::connectSlots()
@@ -72,13 +62,15 @@ void CMO_FormProperty_Impuls::setI3(int count)
     rows[1].text->setText(QString::asprintf("%d", count));
 }
 
-void CMO_FormProperty_Impuls::showState(const Row& row, bool withButtons, bool visible)
+void CMO_FormProperty_Impuls::setI2State(bool withButtons, bool visible)
 {
-    CMO_FormKit::showRowState(row.icon, row.caption, row.text, row.on, row.off, withButtons, visible);
+    CMO_FormKit::showRowState(rows[0], withButtons, visible);
 }
 
-void CMO_FormProperty_Impuls::setI2State(bool withButtons, bool visible) { showState(rows[0], withButtons, visible); }
-void CMO_FormProperty_Impuls::setI3State(bool withButtons, bool visible) { showState(rows[1], withButtons, visible); }
+void CMO_FormProperty_Impuls::setI3State(bool withButtons, bool visible)
+{
+    CMO_FormKit::showRowState(rows[1], withButtons, visible);
+}
 
 void CMO_FormProperty_Impuls::slot_pressed_Btn_On2() { CMO_CurrentSink::inputOn(2); }
 void CMO_FormProperty_Impuls::slot_pressed_Btn_Off2() { CMO_CurrentSink::inputOff(2); }

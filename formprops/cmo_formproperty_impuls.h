@@ -4,6 +4,8 @@
 #ifndef CMO_FORMPROPERTY_IMPULS_H
 #define CMO_FORMPROPERTY_IMPULS_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QGridLayout;
@@ -30,22 +32,13 @@ private slots:
     void slot_pressed_Btn_Off3();
 
 private:
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* caption = nullptr;
-        QLabel* text = nullptr;
-        QPushButton* on = nullptr;
-        QPushButton* off = nullptr;
-    };
-
     void setupUi();
     void retranslateUi();
     void applyTexts();
     void connectSlots();
-    void showState(const Row& row, bool withButtons, bool visible);
 
     QGridLayout* gridLayout = nullptr;
-    Row rows[2];   // I2, I3
+    CMO_FormKit::Row rows[2];   // I2, I3
 };
 
 #endif // CMO_FORMPROPERTY_IMPULS_H

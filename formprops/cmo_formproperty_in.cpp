@@ -24,17 +24,9 @@ void CMO_FormProperty_In::setupUi()
 
     for (int i = 0; i < kLines; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        Row& row = rows[i];
-        row.icon = CMO_FormKit::lamp(this, "label_In" + n + "_Icon", "greenLamp");
-        row.caption = CMO_FormKit::caption(this, "label_IN" + n, 70);
-        row.text = CMO_FormKit::value(this, "label_IN" + n + "_Text");
-        row.on = CMO_FormKit::commandButton(this, "pushButton_ON_" + n, "Unlock");
-        row.off = CMO_FormKit::commandButton(this, "pushButton_OFF_" + n, "Lock");
-        gridLayout->addWidget(row.icon, i, 0);
-        gridLayout->addWidget(row.caption, i, 1);
-        gridLayout->addWidget(row.text, i, 2);
-        gridLayout->addWidget(row.on, i, 3);
-        gridLayout->addWidget(row.off, i, 4);
+        rows[i] = CMO_FormKit::addRow(this, gridLayout, i, "label_In" + n + "_Icon", "label_IN" + n,
+                                      "label_IN" + n + "_Text", "greenLamp", 70);
+        CMO_FormKit::addLockButtons(rows[i], this, gridLayout, i, n);
     }
 
     retranslateUi();
@@ -49,10 +41,8 @@ void CMO_FormProperty_In::retranslateUi()
 
 void CMO_FormProperty_In::applyTexts()
 {
-    for (const Row& row : rows) {
-        row.on->setToolTip(QStringLiteral("Разблокировать входную линию"));
-        row.off->setToolTip(QStringLiteral("Заблокировать входную линию"));
-    }
+    for (const CMO_FormKit::Row& row : rows)
+        CMO_FormKit::setLockTooltips(row);
 }
 
 void CMO_FormProperty_In::connectSlots()
@@ -71,8 +61,7 @@ void CMO_FormProperty_In::connectSlots()
 
 void CMO_FormProperty_In::showLine(int index, int state)
 {
-    CMO_FormKit::showFlag(rows[index].icon, rows[index].text, state,
-                          "greenLamp", QStringLiteral("в норме"), "redLamp", QStringLiteral("сработал"));
+    CMO_FormKit::showLamp(rows[index], state, QStringLiteral("в норме"), QStringLiteral("сработал"));
 }
 
 void CMO_FormProperty_In::setIn1(int state) { showLine(0, state); }
@@ -83,7 +72,7 @@ void CMO_FormProperty_In::setIn5(int state) { showLine(4, state); }
 
 void CMO_FormProperty_In::setButtonsEnabled(bool on)
 {
-    for (const Row& row : rows) {
+    for (const CMO_FormKit::Row& row : rows) {
         row.on->setEnabled(on);
         row.off->setEnabled(on);
     }

@@ -4,6 +4,8 @@
 #ifndef CMO_FORMPROPERTY_IN_H
 #define CMO_FORMPROPERTY_IN_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QGridLayout;
@@ -40,14 +42,6 @@ private slots:
 
 private:
     static const int kLines = 5;
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* caption = nullptr;
-        QLabel* text = nullptr;
-        QPushButton* on = nullptr;
-        QPushButton* off = nullptr;
-    };
-
     void setupUi();
     void retranslateUi();
     void applyTexts();
@@ -55,7 +49,7 @@ private:
     void showLine(int index, int state);
 
     QGridLayout* gridLayout = nullptr;
-    Row rows[kLines];
+    CMO_FormKit::Row rows[kLines];
 };
 
 #endif // CMO_FORMPROPERTY_IN_H

@@ -30,9 +30,9 @@ void CMO_FormProperty_Out::setupUi()
     for (int i = 0; i < kOutputs; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         Row& row = rows[i];
-        row.icon = CMO_FormKit::lamp(this, "label_Out" + n + "_Icon", "greenLamp");
-        row.caption = CMO_FormKit::caption(this, "label_Out" + n, 70);
-        row.text = CMO_FormKit::value(this, "label_Out" + n + "_Text");
+        static_cast<CMO_FormKit::Row&>(row) = CMO_FormKit::addRow(
+            this, gridLayout, i, "label_Out" + n + "_Icon", "label_Out" + n, "label_Out" + n + "_Text",
+            "greenLamp", 70);
         row.frame = CMO_FormKit::raisedFrame(this, frames[i], &row.frameLayout, frameLayouts[i]);
         row.frame->setMinimumSize(20, 0);
         row.frame->setMaximumSize(20, 16777215);
@@ -41,9 +41,6 @@ void CMO_FormProperty_Out::setupUi()
         row.frameLayout->addWidget(row.on, 0, 0);
         row.frameLayout->addWidget(row.off, 0, 1);
 
-        gridLayout->addWidget(row.icon, i, 0);
-        gridLayout->addWidget(row.caption, i, 1);
-        gridLayout->addWidget(row.text, i, 2);
         gridLayout->addWidget(row.frame, i, 3);
     }
 
@@ -80,8 +77,7 @@ void CMO_FormProperty_Out::showOut(int index, bool controllable, int state)
 {
     const Row& row = rows[index];
     const bool activated = state != 0;
-    CMO_FormKit::showFlag(row.icon, row.text, state,
-                          "greenLamp", QStringLiteral("выключен"), "redLamp", QStringLiteral("активирован"));
+    CMO_FormKit::showLamp(row, state, QStringLiteral("выключен"), QStringLiteral("активирован"));
     row.on->setVisible(!activated && controllable);
     row.off->setVisible(activated && controllable);
 }

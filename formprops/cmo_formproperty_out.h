@@ -4,6 +4,8 @@
 #ifndef CMO_FORMPROPERTY_OUT_H
 #define CMO_FORMPROPERTY_OUT_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QFrame;
@@ -39,14 +41,10 @@ private slots:
 
 private:
     static const int kOutputs = 4;
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* caption = nullptr;
-        QLabel* text = nullptr;
+    // on is pushButton_<n>Y, off pushButton_<n>N, both in the row's frame.
+    struct Row : CMO_FormKit::Row {
         QFrame* frame = nullptr;
         QGridLayout* frameLayout = nullptr;
-        QPushButton* on = nullptr;    // pushButton_<n>Y
-        QPushButton* off = nullptr;   // pushButton_<n>N
     };
 
     void setupUi();

@@ -20,13 +20,8 @@ void CMO_FormProperty_SH::setupUi()
     gridLayout = CMO_FormKit::grid(this, "gridLayout");
 
     for (int i = 0; i < 3; ++i) {
-        const QByteArray n = QByteArray::number(i + 1);
-        rows[i].icon = CMO_FormKit::lamp(this, "label_SH" + n + "_Icon", "greenLamp");
-        rows[i].caption = CMO_FormKit::caption(this, "label_SH" + n, 100);
-        rows[i].text = CMO_FormKit::value(this, "label_SH" + n + "_Text");
-        gridLayout->addWidget(rows[i].icon, i, 0);
-        gridLayout->addWidget(rows[i].caption, i, 1);
-        gridLayout->addWidget(rows[i].text, i, 2);
+        const QByteArray n = "label_SH" + QByteArray::number(i + 1);
+        rows[i] = CMO_FormKit::addRow(this, gridLayout, i, n + "_Icon", n, n + "_Text", "greenLamp", 100);
     }
 
     retranslateUi();
@@ -46,10 +41,9 @@ void CMO_FormProperty_SH::setCaptions()
     rows[2].caption->setText(QStringLiteral("Перемещения:"));
 }
 
-void CMO_FormProperty_SH::showRow(const Row& row, int flag)
+void CMO_FormProperty_SH::showRow(const CMO_FormKit::Row& row, int flag)
 {
-    CMO_FormKit::showFlag(row.icon, row.text, flag,
-                          "greenLamp", QStringLiteral("в норме"), "redLamp", QStringLiteral("сработал"));
+    CMO_FormKit::showLamp(row, flag, QStringLiteral("в норме"), QStringLiteral("сработал"));
 }
 
 void CMO_FormProperty_SH::setSH1(int flag) { showRow(rows[0], flag); }

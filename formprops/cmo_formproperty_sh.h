@@ -2,6 +2,8 @@
 #ifndef CMO_FORMPROPERTY_SH_H
 #define CMO_FORMPROPERTY_SH_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QGridLayout;
@@ -19,19 +21,13 @@ public:
     void setSH3(int flag);   // movement
 
 private:
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* caption = nullptr;
-        QLabel* text = nullptr;
-    };
-
     void setupUi();
     void retranslateUi();
     void setCaptions();
-    void showRow(const Row& row, int flag);
+    void showRow(const CMO_FormKit::Row& row, int flag);
 
     QGridLayout* gridLayout = nullptr;
-    Row rows[3];
+    CMO_FormKit::Row rows[3];
 };
 
 #endif // CMO_FORMPROPERTY_SH_H

@@ -20,13 +20,8 @@ void CMO_FormProperty_Temp::setupUi()
 
     for (int i = 0; i < kSensors; ++i) {
         const QByteArray n = "label_Temp" + QByteArray::number(i + 1);
-        rows[i].icon = CMO_FormKit::lamp(this, n + "_Icon", "termometr");
-        rows[i].title = CMO_FormKit::caption(this, n + "_Title", 0);
-        rows[i].value = CMO_FormKit::value(this, n + "_Value");
-        rows[i].value->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
-        gridLayout->addWidget(rows[i].icon, i, 0);
-        gridLayout->addWidget(rows[i].title, i, 1);
-        gridLayout->addWidget(rows[i].value, i, 2);
+        rows[i] = CMO_FormKit::addRow(this, gridLayout, i, n + "_Icon", n + "_Title", n + "_Value", "termometr", 0);
+        rows[i].text->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     retranslateUi();
@@ -35,14 +30,14 @@ void CMO_FormProperty_Temp::setupUi()
 void CMO_FormProperty_Temp::retranslateUi()
 {
     for (int i = 0; i < kSensors; ++i) {
-        rows[i].title->setText(QStringLiteral("Температура T") + QString::number(i + 1));
-        rows[i].value->setText(QStringLiteral("  C"));
+        rows[i].caption->setText(QStringLiteral("Температура T") + QString::number(i + 1));
+        rows[i].text->setText(QStringLiteral("  C"));
     }
 }
 
 void CMO_FormProperty_Temp::showSensor(int index, int degrees)
 {
-    rows[index].value->setText(degrees == -128
+    rows[index].text->setText(degrees == -128
                                    ? QStringLiteral("не используется")
                                    : QString::asprintf("%d", degrees) + QStringLiteral(" ?С"));
 }

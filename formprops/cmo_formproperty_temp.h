@@ -2,6 +2,8 @@
 #ifndef CMO_FORMPROPERTY_TEMP_H
 #define CMO_FORMPROPERTY_TEMP_H
 
+#include "cmo_formkit.h"
+
 #include <QWidget>
 
 class QGridLayout;
@@ -26,18 +28,12 @@ public:
 
 private:
     static const int kSensors = 8;
-    struct Row {
-        QLabel* icon = nullptr;
-        QLabel* title = nullptr;
-        QLabel* value = nullptr;
-    };
-
     void setupUi();
     void retranslateUi();
     void showSensor(int index, int degrees);
 
     QGridLayout* gridLayout = nullptr;
-    Row rows[kSensors];
+    CMO_FormKit::Row rows[kSensors];   // caption is the _Title label, text the _Value label
 };
 
 #endif // CMO_FORMPROPERTY_TEMP_H
