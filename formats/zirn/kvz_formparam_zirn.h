@@ -6,7 +6,6 @@
 #define KVZ_FORMPARAM_ZIRN_H
 
 #include "cmo_commandsink.h"
-#include "ui_kvz_formparam_zirn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,6 +31,9 @@ class CMO_FormProperty_Work;
 class FormatSession;
 class TmiPage_Zirn;
 class ZirnSession;
+namespace Ui {
+class KVZ_FormParam_ZirnClass;
+}
 
 class KVZ_FormParam_Zirn : public QWidget, public CMO_CommandSink
 {
@@ -64,7 +66,7 @@ private:
     void buildGroups();
     void send(const QString& text, int room);
 
-    Ui::KVZ_FormParam_ZirnClass ui;
+    Ui::KVZ_FormParam_ZirnClass* ui;
     ZirnSession* m_currentSession = nullptr;
     CMO_FormProperty_Commands* m_commands = nullptr;
     CMO_FormProperty_Object* m_object = nullptr;

@@ -6,16 +6,19 @@
 #include "format_session.h"
 #include "format_session_list.h"
 #include "kvz_abi.h"
+#include "zirn_test_packets.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+using ZirnTest::packetOf;
+using ZirnTest::withoutStamps;
 
 namespace {
 
@@ -82,17 +85,6 @@ int hostCallback(void* target, int code, void* data, void* out)
     return 0;
 }
 
-TransportPacket makePacket(const char* name, int type, const QByteArray& data)
-{
-    TransportPacket packet;
-    packet.clear();
-    std::strncpy(packet.deviceName, name, sizeof(packet.deviceName) - 1);
-    packet.type = type;
-    packet.length = data.size();
-    std::memcpy(packet.data, data.constData(), static_cast<size_t>(data.size()));
-    return packet;
-}
-
 // A folder's entries, sorted byte-wise.
 QStringList entries(const QString& path)
 {
@@ -107,17 +99,6 @@ QByteArray readFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
-}
-
-// Drops the time stamps "dd.MM.yyyy hh:mm:ss.zzz" of the title lines after
-// checking their form, so entries compare byte for byte.
-QByteArray withoutStamps(const QByteArray& log)
-{
-    static const QRegularExpression stamp(
-        QStringLiteral("(^|\\n)\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d\\.\\d{3}      "));
-    QString text = QString::fromLatin1(log);
-    text.replace(stamp, QStringLiteral("\\1<T>      "));
-    return text.toLatin1();
 }
 
 } // namespace
@@ -177,7 +158,7 @@ void TstFormatFrame::cleanup()
 void TstFormatFrame::messagesBeforeInitializeDoNothing()
 {
     QVERIFY(!FormatPlugin::published());
-    TransportPacket packet = makePacket("T1", PT_HANDSHAKE, QByteArray(20, 'x'));
+    TransportPacket packet = packetOf("T1", PT_HANDSHAKE, QByteArray(20, 'x'));
     QCOMPARE(g_plugin.receiveMessage(MSG_SESSION_OPEN, &packet, kvzIntArg(1)), 0);
     QVERIFY(!g_plugin.sessions());
     KvzPacketOut out;
@@ -375,13 +356,13 @@ void TstFormatFrame::sessionsByNameFirstMatchWins()
 {
     FormatSessionList* list = g_plugin.sessions();
     QVERIFY(list);
-    TransportPacket open = makePacket("T1", PT_HANDSHAKE, QByteArray(20, 'x'));
+    TransportPacket open = packetOf("T1", PT_HANDSHAKE, QByteArray(20, 'x'));
     g_plugin.receiveMessage(MSG_SESSION_OPEN, &open, kvzIntArg(1));
     g_plugin.receiveMessage(MSG_SESSION_OPEN, &open, kvzIntArg(1));
     QCOMPARE(list->count(), 2);
     auto* older = static_cast<RecordingSession*>(list->findSession(QStringLiteral("T1")));
 
-    TransportPacket data = makePacket("T1", PT_ZIRN_PING, QByteArray("\x7f"));
+    TransportPacket data = packetOf("T1", PT_ZIRN_PING, QByteArray("\x7f"));
     KvzPacketOut out;
     std::memset(&out, 0, sizeof(out));
     g_plugin.receiveMessage(MSG_SESSION_PACKET, &data, &out);
@@ -407,7 +388,7 @@ void TstFormatFrame::sessionsByNameFirstMatchWins()
 
 void TstFormatFrame::packetForUnknownTerminalLeavesOut()
 {
-    TransportPacket data = makePacket("T9", PT_ZIRN_PING, QByteArray("\x7f"));
+    TransportPacket data = packetOf("T9", PT_ZIRN_PING, QByteArray("\x7f"));
     KvzPacketOut out;
     std::memset(&out, 0, sizeof(out));
     out.selected = 1;
@@ -419,7 +400,7 @@ void TstFormatFrame::packetForUnknownTerminalLeavesOut()
 
 void TstFormatFrame::returnedTextIsEncodedBytes()
 {
-    TransportPacket open = makePacket("T2", PT_HANDSHAKE, QByteArray());
+    TransportPacket open = packetOf("T2", PT_HANDSHAKE, QByteArray());
     RecordingSession session(open);
     KvzPacketOut out;
     std::memset(&out, 0, sizeof(out));
@@ -432,7 +413,7 @@ void TstFormatFrame::returnedTextIsEncodedBytes()
 
 void TstFormatFrame::sendBuildsCommandPacket()
 {
-    TransportPacket open = makePacket("Борт", PT_HANDSHAKE, QByteArray(30, 'h'));
+    TransportPacket open = packetOf("Борт", PT_HANDSHAKE, QByteArray(30, 'h'));
     std::memcpy(open.deviceName, "\xC1\xEE\xF0\xF2", 5);   // "Борт" in windows-1251
     open.module = reinterpret_cast<void*>(0x1111);
     open.connection = reinterpret_cast<void*>(0x2222);
@@ -472,7 +453,7 @@ void TstFormatFrame::sendBuildsCommandPacket()
 
 void TstFormatFrame::sendToClosedSessionSendsNothing()
 {
-    TransportPacket open = makePacket("T3", PT_HANDSHAKE, QByteArray());
+    TransportPacket open = packetOf("T3", PT_HANDSHAKE, QByteArray());
     g_plugin.receiveMessage(MSG_SESSION_OPEN, &open, kvzIntArg(1));
     FormatSession* session = g_plugin.sessions()->findSession(QStringLiteral("T3"));
     const QString name = QStringLiteral("T3");
@@ -485,7 +466,7 @@ void TstFormatFrame::sendToClosedSessionSendsNothing()
 
 void TstFormatFrame::oversizeCommandIsRefused()
 {
-    TransportPacket open = makePacket("T4", PT_HANDSHAKE, QByteArray());
+    TransportPacket open = packetOf("T4", PT_HANDSHAKE, QByteArray());
     RecordingSession session(open);
     QByteArray big(1025, 'x');
     session.sendToDevice(reinterpret_cast<const uint8_t*>(big.constData()), big.size());
