@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <climits>
+
 struct TestPacket {
     int type = 2;
     int format = 0;
@@ -17,7 +19,8 @@ struct TestPacket {
     qint64 hostObject = 0;
     qint64 connection = 501;
     qint64 module = 0;
-    int length = -1;          // -1: the size of data
+    static const int kDataSize = INT_MIN;
+    int length = kDataSize;   // by default the size of data
     QByteArray data;
 };
 
@@ -25,7 +28,7 @@ struct TestPacket {
 // packet holds after the call, or -1 when the call failed.
 inline qint64 sendPacket(VelkorRunner& runner, int code, const TestPacket& p)
 {
-    const int length = p.length < 0 ? p.data.size() : p.length;
+    const int length = p.length == TestPacket::kDataSize ? p.data.size() : p.length;
     const QString answer = runner.request(QStringLiteral("packet"), {
         QString::number(code), QString::number(p.type), QString::number(p.format), p.name,
         QString::number(p.id), QString::number(p.hostObject), QString::number(p.connection),

@@ -25,7 +25,9 @@ void KvzDriverServer::slot_readyRead_Socket()
 {
     QLocalSocket* socket = qobject_cast<QLocalSocket*>(sender());
     while (socket && socket->canReadLine()) {
-        const QByteArray line = socket->readLine().trimmed();
+        QByteArray line = socket->readLine();
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);   // an empty last argument is an empty word
         socket->write(answer(line) + '\n');
         socket->flush();
     }
