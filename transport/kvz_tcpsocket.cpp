@@ -8,6 +8,8 @@ KVZ_TcpSocket::KVZ_TcpSocket(QObject* parent) : QTcpSocket(parent)
 
 void KVZ_TcpSocket::slot_readyRead()
 {
+    if (!isReadable())
+        return;
     const QByteArray bytes = readAll();
     if (!bytes.isEmpty())
         emit signalBytesRead(bytes);
