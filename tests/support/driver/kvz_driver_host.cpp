@@ -171,21 +171,27 @@ KvzDriverAnswer KvzDriverHost::packet(const QStringList& args)
     return KvzDriverAnswer::success(QStringLiteral("%1 %2").arg(result).arg(host));
 }
 
-// raw <code> <hex bytes> <count> -> result
+// raw <code> <hex bytes> <count> [null] -> result; "null" passes null data
 KvzDriverAnswer KvzDriverHost::raw(const QStringList& args)
 {
     QByteArray bytes = QByteArray::fromHex(args.value(1).toLatin1());
-    const int result = call(core, args.value(0).toInt(), bytes.isEmpty() ? nullptr : bytes.data(),
+    const bool nullData = args.value(3) == QLatin1String("null");
+    const int result = call(core, args.value(0).toInt(), nullData ? nullptr : bytes.data(),
                             kvzIntArg(args.value(2).toInt()));
     return KvzDriverAnswer::success(QString::number(result));
 }
 
-// log <text> -> result
+// log <text> [times] -> result; sent times times, "%1" in the text replaced by 0, 1, ...
 KvzDriverAnswer KvzDriverHost::log(const QStringList& args)
 {
-    QString* text = new QString(args.value(0));
-    const int result = call(core, MSG_LOG_TEXT, text, kvzIntArg(text->size()));
-    delete text;    // the host copies the text
+    const int times = qMax(1, args.value(1).toInt());
+    const bool numbered = args.value(0).contains(QLatin1String("%1"));
+    int result = 0;
+    for (int i = 0; i < times; ++i) {
+        QString* text = new QString(numbered ? args.value(0).arg(i) : args.value(0));
+        result = call(core, MSG_LOG_TEXT, text, kvzIntArg(text->size()));
+        delete text;    // the host copies the text
+    }
     return KvzDriverAnswer::success(QString::number(result));
 }
 
