@@ -1,6 +1,7 @@
 #include "cxmlwriter.h"
 
 #include "cxmlnames.h"
+#include "cxmlvalue.h"
 #include "kvz_text.h"
 
 #include <QIODevice>
@@ -50,15 +51,7 @@ QString CXmlWriter::encodeName(const QString& name)
 
 QString CXmlWriter::escapeValue(const QString& text)
 {
-    QString result = text;
-    result.replace(QLatin1String(" "), QLatin1String("&nbsp;"));
-    result.replace(QLatin1String("&"), QLatin1String("&amp;"));
-    result.replace(QLatin1String(">"), QLatin1String("&gt;"));
-    result.replace(QLatin1String("<"), QLatin1String("&lt;"));
-    result.replace(QLatin1String("\""), QLatin1String("&quot;"));
-    result.replace(QLatin1String("'"), QLatin1String("&apos;"));
-    result.replace(QLatin1String("!"), QLatin1String("_33_"));
-    return referenceUnencodable(result);
+    return referenceUnencodable(escapeValueText(text));
 }
 
 void CXmlWriter::setAutoIndent(bool on)

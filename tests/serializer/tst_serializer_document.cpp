@@ -32,6 +32,8 @@ private slots:
     void kindsWithAndWithoutWhiteSpace();
     void escapedSpaceReadsAsSpace();
     void textPiecesAreJoined();
+    void referencesForCharactersOutsideWindows1251();
+    void flatFunctionsIgnoreMissingRecords();
     void textElementKeepsAttributesAndChildren();
     void whiteSpaceTextReadsBackEmpty();
     void attributeAndChildOfOneName();
@@ -298,6 +300,52 @@ void TstSerializerDocument::textPiecesAreJoined()
     CSerializeElement* text = document->root()->childAt(0);
     QCOMPARE(text->text(), QStringLiteral("abc dЖ<"));
     QCOMPARE(text->kind(), 2);
+}
+
+void TstSerializerDocument::referencesForCharactersOutsideWindows1251()
+{
+    CSerialize document(0, nullptr);
+    QVERIFY(document.open());
+    CSerializeElement* root = document.addElement(nullptr, QStringLiteral("R"), 0);
+    root->addAttribute(QStringLiteral("v"), QStringLiteral("\u00F7\u65E5 &"));
+    CSerializeElement* text = document.addElement(root, QStringLiteral("T"), 1);
+    text->setText(QStringLiteral("\u20AC\u65E5"));
+    text->setKind(2);
+    const QByteArray saved = savedBytes(&document);
+    QCOMPARE(saved, kDeclaration + QByteArray("<R v=\"&#247;&#26085;&amp;nbsp;&amp;\">\n"
+                                              "\t<T>\x88&#26085;</T>\n"
+                                              "</R>\n"));
+    std::unique_ptr<CSerialize> reread(openBytes(saved));
+    QVERIFY(reread);
+    QCOMPARE(reread->root()->attributeAt(0)->text(), QStringLiteral("\u00F7\u65E5 &"));
+    QCOMPARE(reread->root()->childAt(0)->text(), QStringLiteral("\u20AC\u65E5"));
+}
+
+void TstSerializerDocument::flatFunctionsIgnoreMissingRecords()
+{
+    SerializeOpenFile(nullptr);
+    SerializeOpenBuffer(nullptr);
+    SerializeClose(nullptr, 1);
+    SerializeSaveBuffer(nullptr);
+    SerializeTakeBuffer(nullptr);
+    SerializeFindOrAdd(nullptr);
+    SerializeCountValues(nullptr, nullptr);
+    SerializeReadValues(nullptr, nullptr, 0);
+    SerializeWriteValues(nullptr, nullptr);
+    SerializeClearElement(nullptr);
+
+    CSerializeRequest request;
+    std::memset(&request, 0, sizeof(request));
+    std::strcpy(request.name, "R");
+    request.result = reinterpret_cast<CSerializeElement*>(&request);
+    SerializeFindOrAdd(&request);
+    QCOMPARE(static_cast<void*>(request.result), static_cast<void*>(&request));
+    int count = 5;
+    SerializeCountValues(&request, &count);
+    QCOMPARE(count, 5);
+    CSerializeBuffer buffer = {7, nullptr, nullptr};
+    SerializeSaveBuffer(&buffer);
+    QCOMPARE(buffer.size, 7);
 }
 
 void TstSerializerDocument::textElementKeepsAttributesAndChildren()
