@@ -173,7 +173,7 @@ void LoadGenerator::onReadable(Link& link)
     for (;;) {
         const ssize_t r = read(link.fd, block, sizeof(block));
         if (r > 0) {
-            link.rx.insert(link.rx.end(), block, block + r);
+            link.rx.append(reinterpret_cast<const char*>(block), static_cast<int>(r));
             continue;
         }
         if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
@@ -183,9 +183,9 @@ void LoadGenerator::onReadable(Link& link)
         closeLink(link, true);
         return;
     }
-    Bytes reply;
+    QByteArray reply;
     for (;;) {
-        const size_t before = link.rxOffset;
+        const int before = link.rxOffset;
         const LoadTerminal::Outcome outcome = link.terminal->takeAnswer(link.rx, link.rxOffset, reply);
         if (outcome == LoadTerminal::Outcome::None)
             break;
@@ -199,7 +199,7 @@ void LoadGenerator::onReadable(Link& link)
             break;
         case LoadTerminal::Outcome::Answered: {
             const int64_t now = nowNs();
-            latency.add(static_cast<uint32_t>((now - static_cast<int64_t>(link.terminal->sentAtNs)) / 1000));
+            latency.add(static_cast<uint32_t>((now - link.terminal->sentAtNs) / 1000));
             ++counters.answered;
             if (m_sending)
                 schedule(link, now);
@@ -213,30 +213,30 @@ void LoadGenerator::onReadable(Link& link)
         }
     }
     if (link.rxOffset >= link.rx.size()) {
-        link.rx.clear();
+        link.rx.resize(0);  // keeps its capacity
         link.rxOffset = 0;
     } else if (link.rxOffset > 65536) {
-        link.rx.erase(link.rx.begin(), link.rx.begin() + static_cast<long>(link.rxOffset));
+        link.rx.remove(0, link.rxOffset);
         link.rxOffset = 0;
     }
 }
 
-void LoadGenerator::send(Link& link, const Bytes& bytes)
+void LoadGenerator::send(Link& link, const QByteArray& bytes)
 {
     if (link.fd < 0)
         return;
     if (link.txOffset < link.tx.size()) {
-        link.tx.insert(link.tx.end(), bytes.begin(), bytes.end());
+        link.tx += bytes;
         return;
     }
-    const ssize_t w = write(link.fd, bytes.data(), bytes.size());
-    const size_t done = w > 0 ? static_cast<size_t>(w) : 0;
+    const ssize_t w = write(link.fd, bytes.constData(), static_cast<size_t>(bytes.size()));
+    const int done = w > 0 ? static_cast<int>(w) : 0;
     if (w < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
         closeLink(link, true);
         return;
     }
     if (done < bytes.size()) {
-        link.tx.assign(bytes.begin() + static_cast<long>(done), bytes.end());
+        link.tx = bytes.mid(done);
         link.txOffset = 0;
         watch(link, true);
     }
@@ -245,14 +245,15 @@ void LoadGenerator::send(Link& link, const Bytes& bytes)
 void LoadGenerator::onWritable(Link& link)
 {
     while (link.txOffset < link.tx.size()) {
-        const ssize_t w = write(link.fd, link.tx.data() + link.txOffset, link.tx.size() - link.txOffset);
+        const ssize_t w = write(link.fd, link.tx.constData() + link.txOffset,
+                                static_cast<size_t>(link.tx.size() - link.txOffset));
         if (w < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             return;
         if (w <= 0) {
             closeLink(link, true);
             return;
         }
-        link.txOffset += static_cast<size_t>(w);
+        link.txOffset += static_cast<int>(w);
     }
     link.tx.clear();
     link.txOffset = 0;
@@ -263,7 +264,9 @@ void LoadGenerator::sendRecord(Link& link, int64_t now)
 {
     if (m_recordLimit && counters.sent >= m_recordLimit)
         return;
-    link.terminal->sentAtNs = static_cast<uint64_t>(now);
+    if (link.recordLimit && link.terminal->recordsSent() >= link.recordLimit)
+        return;
+    link.terminal->sentAtNs = now;
     ++counters.sent;
     send(link, link.terminal->nextRecord());
 }
@@ -319,6 +322,25 @@ void LoadGenerator::run(double ratePerTerminal, double seconds, uint64_t recordL
     m_sending = false;
     while (!m_due.empty())
         m_due.pop();
+}
+
+bool LoadGenerator::sendEach(uint32_t count, double seconds)
+{
+    m_periodNs = 0;
+    m_recordLimit = 0;
+    m_sending = true;
+    const uint64_t target = counters.answered + count * static_cast<uint64_t>(counters.ready);
+    const int64_t now = nowNs();
+    for (Link& link : m_links) {
+        link.recordLimit = link.terminal->recordsSent() + count;
+        if (link.fd >= 0 && link.terminal->state() == LoadTerminal::State::Idle)
+            sendRecord(link, now);
+    }
+    loop(now + static_cast<int64_t>(seconds * 1e9), [&]() { return counters.answered >= target; }, nullptr);
+    m_sending = false;
+    for (Link& link : m_links)
+        link.recordLimit = 0;
+    return counters.answered >= target;
 }
 
 void LoadGenerator::drain(double seconds)

@@ -36,6 +36,9 @@ public:
     // the given time or until recordLimit answers; tick runs every 100 ms.
     void run(double ratePerTerminal, double seconds, uint64_t recordLimit,
              const std::function<void()>& tick);
+    // Each connected terminal sends count more records, each right after the
+    // answer to the one before; true when all are answered in time.
+    bool sendEach(uint32_t count, double seconds);
     // Waits for the answers still outstanding.
     void drain(double seconds);
     // Ends every connection: half by FIN, half by RST.
@@ -52,10 +55,11 @@ private:
     struct Link {
         std::unique_ptr<LoadTerminal> terminal;
         int fd = -1;
-        Bytes rx;
-        size_t rxOffset = 0;
-        Bytes tx;
-        size_t txOffset = 0;
+        QByteArray rx;
+        int rxOffset = 0;
+        QByteArray tx;
+        int txOffset = 0;
+        uint32_t recordLimit = 0;  // sendEach: stop after this record number
     };
     using Due = std::pair<int64_t, int>;
 
@@ -64,7 +68,7 @@ private:
     void onEvent(int index, uint32_t events);
     void onReadable(Link& link);
     void onWritable(Link& link);
-    void send(Link& link, const Bytes& bytes);
+    void send(Link& link, const QByteArray& bytes);
     void sendRecord(Link& link, int64_t now);
     void schedule(Link& link, int64_t now);
     void sendDue(int64_t now);

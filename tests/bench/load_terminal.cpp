@@ -1,93 +1,114 @@
 #include "load_terminal.h"
 
 #include "bench_format.h"
+#include "terminal_wire.h"
 
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 
-const TerminalWire::Preamble LoadTerminal::kPreamble = {'@', 'K', 'V', 'Z'};
+namespace {
+constexpr int kZirnRecordSize = 146;  // all 69 fields
+constexpr quint8 kZirnFormat = 0xB0;
+constexpr quint8 kZirnFieldCount = 69;
+} // namespace
+
+const QByteArray LoadTerminal::kPreamble("@KVZ");
 
 LoadTerminal::LoadTerminal(int index, Kind kind)
     : m_index(index), m_kind(kind), m_id(static_cast<uint32_t>(100000 + index))
 {
-    char name[16];
-    std::snprintf(name, sizeof(name), "BENCH%06d", index);
-    m_name = name;
+    m_name = "BENCH" + QByteArray::number(index).rightJustified(6, '0');
 }
 
-Bytes LoadTerminal::connected()
+QByteArray LoadTerminal::packet(const QByteArray& data) const
 {
-    m_state = State::Handshake;
-    // The answer carries the identifiers swapped.
-    m_expected = TerminalWire::kvzbPacket(kPreamble, m_id, kServerId, TerminalWire::text("*<S"));
-    return TerminalWire::kvzbPacket(kPreamble, kServerId, m_id,
-                                    TerminalWire::handshakeData(m_name));
-}
-
-Bytes LoadTerminal::zirnRecord() const
-{
-    Bytes r(TerminalWire::kZirnFullRecord, 0);
-    // Plausible values where a reader looks; the rest varies per record and
-    // holds the frame markers 0x7E and 0x7F now and then, as real data does.
-    for (size_t i = 0; i < r.size(); ++i)
-        r[i] = static_cast<uint8_t>((m_recordNumber * 31 + i * 7 + m_id) & 0xFF);
-    auto put32 = [&r](size_t at, uint32_t v) { std::memcpy(&r[at], &v, 4); };
-    put32(0, m_recordNumber);
-    put32(6, static_cast<uint32_t>(std::time(nullptr)));
-    r[13] = 23;                        // GSM
-    put32(19, 55751244u);              // Lat
-    put32(23, 37618423u);              // Lon
-    const float speed = 54.5f;
-    std::memcpy(&r[31], &speed, 4);
-    return r;
-}
-
-Bytes LoadTerminal::benchRecord() const
-{
-    Bytes r(BenchFormat::kRecordSize, 0);
-    r[0] = BenchFormat::kNumber;
-    std::memcpy(&r[BenchFormat::kNumberOffset], &m_recordNumber, 4);
-    for (size_t i = 5; i < r.size(); ++i)
-        r[i] = static_cast<uint8_t>(i + m_recordNumber);
-    return r;
-}
-
-Bytes LoadTerminal::nextRecord()
-{
-    ++m_recordNumber;
-    m_state = State::WaitAnswer;
-    if (m_kind == Kind::Zirn) {
-        Bytes number;
-        TerminalWire::putU32(number, m_recordNumber);
-        m_expected = TerminalWire::text("~T");
-        m_expected.insert(m_expected.end(), number.begin(), number.end());
-        m_expected.push_back(TerminalWire::crc8(m_expected.data(), m_expected.size()));
-        return TerminalWire::zirnEventFrame(m_recordNumber, zirnRecord());
-    }
-    Bytes answer = TerminalWire::text("*<T");
-    TerminalWire::putU32(answer, m_recordNumber);
-    m_expected = TerminalWire::kvzbPacket(kPreamble, m_id, kServerId, answer);
-    Bytes data = TerminalWire::text("*>T");
-    const Bytes record = benchRecord();
-    data.insert(data.end(), record.begin(), record.end());
     return TerminalWire::kvzbPacket(kPreamble, kServerId, m_id, data);
 }
 
-LoadTerminal::Outcome LoadTerminal::takeAnswer(Bytes& received, size_t& offset, Bytes& reply)
+QByteArray LoadTerminal::answer(const QByteArray& data) const
+{
+    return TerminalWire::kvzbPacket(kPreamble, m_id, kServerId, data);
+}
+
+QByteArray LoadTerminal::connected()
+{
+    m_state = State::Handshake;
+    m_expected = answer("*<S");
+    return packet("*>S:" + m_name);
+}
+
+QByteArray LoadTerminal::zirnRecord() const
+{
+    QByteArray r(kZirnRecordSize, '\0');
+    // Plausible values where a reader looks; the rest varies per record and
+    // holds the frame markers 0x7E and 0x7F now and then, as real data does.
+    for (int i = 0; i < r.size(); ++i)
+        r[i] = static_cast<char>((m_recordNumber * 31 + static_cast<uint32_t>(i) * 7 + m_id) & 0xFF);
+    auto put = [&r](int at, const QByteArray& bytes) { r.replace(at, bytes.size(), bytes); };
+    put(0, TerminalWire::u32(m_recordNumber));                            // NumPage
+    put(6, TerminalWire::u32(static_cast<quint32>(std::time(nullptr))));  // Time
+    r[13] = 23;                                                           // GSM
+    put(19, TerminalWire::u32(55751244u));                                // Lat
+    put(23, TerminalWire::u32(37618423u));                                // Lon
+    const float speed = 54.5f;
+    put(31, QByteArray(reinterpret_cast<const char*>(&speed), 4));        // Speed
+    return r;
+}
+
+QByteArray LoadTerminal::benchRecord() const
+{
+    QByteArray r(BenchFormat::kRecordSize, '\0');
+    for (int i = 0; i < r.size(); ++i)
+        r[i] = static_cast<char>(i + static_cast<int>(m_recordNumber));
+    r[0] = static_cast<char>(BenchFormat::kNumber);
+    r.replace(BenchFormat::kNumberOffset, 4, TerminalWire::u32(m_recordNumber));
+    return r;
+}
+
+QByteArray LoadTerminal::nextRecord()
+{
+    ++m_recordNumber;
+    m_state = State::WaitAnswer;
+    const QByteArray number = TerminalWire::u32(m_recordNumber);
+    if (m_kind == Kind::Zirn) {
+        m_expected = TerminalWire::zirnFrame('T', number);
+        return TerminalWire::zirnFrame('T', number + zirnRecord());
+    }
+    m_expected = answer("*<T" + number);
+    return packet("*>T" + benchRecord());
+}
+
+int LoadTerminal::answerUnitSize(const char* b, int count)
+{
+    if (count <= 0)
+        return 0;
+    if (b[0] == '~') {
+        if (count < 2)
+            return 0;
+        const int size = b[1] == 'T' ? 7 : (b[1] == 'C' || b[1] == 'A') ? 4 : -1;
+        if (size < 0)
+            return -1;
+        return count >= size ? size : 0;
+    }
+    if (std::memcmp(b, kPreamble.constData(), static_cast<size_t>(qMin(count, 4))) != 0)
+        return -1;
+    if (count < 16)
+        return 0;
+    const int size = 16 + (static_cast<quint8>(b[12]) | static_cast<quint8>(b[13]) << 8);
+    return count >= size ? size : 0;
+}
+
+LoadTerminal::Outcome LoadTerminal::takeAnswer(const QByteArray& received, int& offset, QByteArray& reply)
 {
     reply.clear();
-    const uint8_t* unit = received.data() + offset;
-    const size_t count = received.size() - offset;
-    const int size = TerminalWire::answerUnitSize(unit, count, kPreamble);
+    const char* unit = received.constData() + offset;
+    const int size = answerUnitSize(unit, received.size() - offset);
     if (size == 0)
         return Outcome::None;
     if (size < 0)
         return Outcome::Bad;
-    offset += static_cast<size_t>(size);
-    const bool expected = static_cast<size_t>(size) == m_expected.size()
-        && std::memcmp(unit, m_expected.data(), m_expected.size()) == 0;
-    if (!expected)
+    offset += size;
+    if (size != m_expected.size() || std::memcmp(unit, m_expected.constData(), static_cast<size_t>(size)) != 0)
         return Outcome::Bad;
     switch (m_state) {
     case State::Handshake:
@@ -96,12 +117,8 @@ LoadTerminal::Outcome LoadTerminal::takeAnswer(Bytes& received, size_t& offset, 
             return Outcome::Ready;
         }
         m_state = State::Negotiation;
-        m_expected = TerminalWire::kvzbPacket(kPreamble, m_id, kServerId,
-                                              Bytes{'*', '<', 'Z', 'I', 'R', 'N', 0xB0, 0x0A, 0x0A});
-        reply = TerminalWire::kvzbPacket(
-            kPreamble, kServerId, m_id,
-            TerminalWire::zirnNegotiationData(TerminalWire::kZirnFormat, TerminalWire::kZirnFieldCount,
-                                              TerminalWire::fullMask()));
+        m_expected = answer(QByteArray("*<ZIRN\xB0\x0A\x0A", 9));
+        reply = packet(TerminalWire::zirnNegotiation(kZirnFormat, kZirnFieldCount, TerminalWire::fullZirnMask()));
         return Outcome::Progress;
     case State::Negotiation:
         m_state = State::Idle;

@@ -4,10 +4,9 @@
 #ifndef LOAD_TERMINAL_H
 #define LOAD_TERMINAL_H
 
-#include "terminal_wire.h"
+#include <QByteArray>
 
 #include <cstdint>
-#include <string>
 
 class LoadTerminal
 {
@@ -21,36 +20,43 @@ public:
     int index() const { return m_index; }
     Kind kind() const { return m_kind; }
     State state() const { return m_state; }
-    const std::string& name() const { return m_name; }
+    const QByteArray& name() const { return m_name; }
+    uint32_t recordsSent() const { return m_recordNumber; }
     void setClosed() { m_state = State::Closed; }
 
     // The first unit once connected: the handshake.
-    Bytes connected();
+    QByteArray connected();
     // The next record ("~T" or "*>T"); the terminal then waits for its answer.
-    Bytes nextRecord();
+    QByteArray nextRecord();
     // Takes one answer unit out of received (from offset on): None when the
     // bytes do not hold a whole unit yet, Progress when a step of the opening
     // is answered and reply is to be sent, Ready when the opening is done,
     // Answered for a record's answer, Bad for anything not expected.
-    Outcome takeAnswer(Bytes& received, size_t& offset, Bytes& reply);
+    Outcome takeAnswer(const QByteArray& received, int& offset, QByteArray& reply);
 
-    uint64_t sentAtNs = 0;   // when the record awaiting its answer went out
-    int64_t dueNs = 0;       // when the next record is due
+    // Size of the answer unit at the start of bytes: > 0 a whole unit of that
+    // size, 0 more bytes needed, -1 not an answer unit.
+    static int answerUnitSize(const char* bytes, int count);
 
-    static const TerminalWire::Preamble kPreamble;
+    int64_t sentAtNs = 0;  // when the record awaiting its answer went out
+    int64_t dueNs = 0;     // when the next record is due
+
+    static const QByteArray kPreamble;
     static constexpr uint32_t kServerId = 1;
 
 private:
-    Bytes zirnRecord() const;
-    Bytes benchRecord() const;
+    QByteArray packet(const QByteArray& data) const;  // from this terminal
+    QByteArray answer(const QByteArray& data) const;  // to it: identifiers swapped
+    QByteArray zirnRecord() const;
+    QByteArray benchRecord() const;
 
     int m_index;
     Kind m_kind;
     State m_state = State::Connecting;
-    std::string m_name;
+    QByteArray m_name;
     uint32_t m_id;
     uint32_t m_recordNumber = 0;
-    Bytes m_expected;  // exact bytes of the awaited answer unit
+    QByteArray m_expected;  // exact bytes of the awaited answer unit
 };
 
 #endif // LOAD_TERMINAL_H

@@ -83,5 +83,6 @@ int main(int argc, char** argv)
             o.velkor.plugins.push_back(entry.path().string());
     o.velkor.plugins.push_back(helper);
     raiseFileLimit();
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     return BenchRun(o).exec();
 }

@@ -13,14 +13,18 @@
 #include <cstring>
 
 namespace {
+// The first widget of that class and name, in every top-level widget or
+// below the widget named within (the command group has a port spin box too).
 template <typename T>
-T* findWidget(const char* name)
+T* findWidget(const char* name, const char* within = nullptr)
 {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == QLatin1String(name))
-            if (T* w = qobject_cast<T*>(top))
-                return w;
-        if (T* w = top->findChild<T*>(QLatin1String(name)))
+        QWidget* scope = top;
+        if (within && top->objectName() != QLatin1String(within))
+            scope = top->findChild<QWidget*>(QLatin1String(within));
+        if (!scope)
+            continue;
+        if (T* w = scope->findChild<T*>(QLatin1String(name)))
             return w;
     }
     return nullptr;
@@ -63,7 +67,7 @@ void BenchHelper::writeStatus(const QByteArray& text) const
 
 void BenchHelper::slot_timeout_Start()
 {
-    auto* port = findWidget<QSpinBox>("spinBox_Port");
+    auto* port = findWidget<QSpinBox>("spinBox_Port", "KVZB_FormServerSettingsClass");
     auto* start = findWidget<QAbstractButton>("pushButton_StartStop");
     auto* raw = findWidget<QCheckBox>("checkBox_Packet");
     auto* parse = findWidget<QCheckBox>("checkBox_Tmi");
@@ -113,8 +117,10 @@ void BenchHelper::receiveMessage(int code, void* data, void* out)
 {
     switch (code) {
     case MSG_WINDOW_READY:
-        // The window's widgets are all there once the event loop runs.
-        QTimer::singleShot(0, this, &BenchHelper::slot_timeout_Start);
+        // The window's widgets are all there once the event loop runs. Without
+        // a port (a test that steers velkor itself) it only serves its format.
+        if (!qEnvironmentVariableIsEmpty(BenchEnv::kPort))
+            QTimer::singleShot(0, this, &BenchHelper::slot_timeout_Start);
         break;
     case MSG_FORMAT_NUMBER:
         if (data) *static_cast<int32_t*>(data) = BenchFormat::kNumber;

@@ -3,153 +3,165 @@
 //   kvz_fuzz_seeds <corpus folder>   (tests/fuzz/corpus)
 #include "terminal_wire.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
 
-namespace fs = std::filesystem;
+#include <cstdio>
 
 namespace {
-const TerminalWire::Preamble kPre = {'@', 'K', 'V', 'Z'};
-constexpr uint32_t kServer = 1, kDevice = 777;
+using Bytes = QByteArray;
+const QByteArray kPre("@KVZ");
+constexpr quint32 kServer = 1, kDevice = 777;
+constexpr quint8 kZirn = 0xB0;
+constexpr int kFullRecord = 146;
 
 Bytes packet(const Bytes& data) { return TerminalWire::kvzbPacket(kPre, kServer, kDevice, data); }
-Bytes text(const std::string& s) { return TerminalWire::text(s); }
 
-Bytes record(int size, uint8_t salt)
+Bytes record(int size, int salt)
 {
-    Bytes r(static_cast<size_t>(size));
-    for (size_t i = 0; i < r.size(); ++i)
-        r[i] = static_cast<uint8_t>(i * 13 + salt);
-    r[3] = 0x7E;  // frame markers inside records
-    r[5] = 0x7F;
+    Bytes r(size, '\0');
+    for (int i = 0; i < r.size(); ++i)
+        r[i] = static_cast<char>(i * 13 + salt);
+    if (size > 5) {
+        r[3] = '\x7E';  // frame markers inside records
+        r[5] = '\x7F';
+    }
     return r;
 }
 
-Bytes negotiation(uint8_t count, const TerminalWire::FieldMask& mask)
+Bytes negotiation(quint8 count, const Bytes& mask)
 {
-    return packet(TerminalWire::zirnNegotiationData(TerminalWire::kZirnFormat, count, mask));
+    return packet(TerminalWire::zirnNegotiation(kZirn, count, mask));
 }
 
-void append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
-
-void write(const fs::path& file, const Bytes& bytes)
+Bytes eventFrame(quint32 number, const Bytes& rec) { return TerminalWire::zirnFrame('T', TerminalWire::u32(number) + rec); }
+Bytes archiveFrame(const QList<Bytes>& records)
 {
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    Bytes body(1, static_cast<char>(records.size()));
+    for (const Bytes& r : records)
+        body += r;
+    return TerminalWire::zirnFrame('A', body);
+}
+
+void append(Bytes& out, const Bytes& more) { out += more; }
+
+void write(const QString& file, const Bytes& bytes)
+{
+    QFile f(file);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
 }
 
 // Transport input: piece seed, options, stream.
-Bytes stream(uint16_t seed, uint8_t options, const Bytes& body)
+Bytes stream(quint16 seed, quint8 options, const Bytes& body)
 {
-    Bytes s{static_cast<uint8_t>(seed), static_cast<uint8_t>(seed >> 8), options};
-    append(s, body);
-    return s;
+    Bytes s;
+    s.append(static_cast<char>(seed)).append(static_cast<char>(seed >> 8)).append(static_cast<char>(options));
+    return s + body;
 }
 
-void transportSeeds(const fs::path& dir)
+void transportSeeds(const QString& dir)
 {
-    const Bytes hello = packet(TerminalWire::handshakeData("SEED01"));
-    const TerminalWire::FieldMask full = TerminalWire::fullMask();
-    const int R = TerminalWire::zirnRecordSize(full);
+    const Bytes hello = packet("*>S:SEED01");
+    const Bytes full = TerminalWire::fullZirnMask();
+    const int R = kFullRecord;
 
-    write(dir / "handshake", stream(1, 0, hello));
+    write(dir + "/handshake", stream(1, 0, hello));
 
     Bytes zirn = hello;
     append(zirn, negotiation(69, full));
-    append(zirn, TerminalWire::zirnEventFrame(1, record(R, 1)));
-    append(zirn, TerminalWire::zirnCurrentFrame(record(R, 2)));
-    append(zirn, TerminalWire::zirnArchiveFrame({record(R, 3), record(R, 4)}));
-    append(zirn, TerminalWire::zirnArchiveFrame({}));
+    append(zirn, eventFrame(1, record(R, 1)));
+    append(zirn, TerminalWire::zirnFrame('C', record(R, 2)));
+    append(zirn, archiveFrame({record(R, 3), record(R, 4)}));
+    append(zirn, archiveFrame({}));
     append(zirn, TerminalWire::zirnPing());
     append(zirn, packet({}));
-    write(dir / "zirn-session", stream(7, 0, zirn));
-    write(dir / "zirn-session-large-pieces", stream(9, 1, zirn));
+    write(dir + "/zirn-session", stream(7, 0, zirn));
+    write(dir + "/zirn-session-large-pieces", stream(9, 1, zirn));
 
-    TerminalWire::FieldMask some = {0x80, 0, 0, 0, 0, 0x0C, 0, 0, 0x08};
+    const Bytes some("\x80\0\0\0\0\x0C\0\0\x08", 9);  // NumPage, Temp1, Temp2, CAN_Speed: 7 bytes
     Bytes partial = hello;
     append(partial, negotiation(69, some));
-    append(partial, TerminalWire::zirnEventFrame(2, record(TerminalWire::zirnRecordSize(some), 5)));
+    append(partial, eventFrame(2, record(7, 5)));
     append(partial, negotiation(68, full));  // refused, answered all the same
-    write(dir / "zirn-partial-mask", stream(3, 0, partial));
+    write(dir + "/zirn-partial-mask", stream(3, 0, partial));
 
     Bytes kvzb = hello;
-    Bytes rec = text("*>T");
+    Bytes rec("*>T");
     Bytes r32 = record(32, 9);
     r32[0] = 0x42;
     append(rec, r32);
     append(kvzb, packet(rec));
-    Bytes arc = text("*>A");
-    arc.push_back(2);
+    Bytes arc("*>A");
+    arc.append('\x02');
     append(arc, r32);
     append(arc, r32);
     append(kvzb, packet(arc));
-    append(kvzb, packet(text("*@C answer")));
-    append(kvzb, packet(text("*#V:F6:1.2:2020:RU")));
-    append(kvzb, packet(text("*#A state")));
-    Bytes key = text("*>TMKEY");
-    append(key, Bytes{12, 30, 5, 1, 2, 24, 0, 1, 2, 3, 4, 5, 6, 0, 0});
+    append(kvzb, packet("*@C answer"));
+    append(kvzb, packet("*#V:F6:1.2:2020:RU"));
+    append(kvzb, packet("*#A state"));
+    Bytes key("*>TMKEY");
+    append(key, Bytes("\x0C\x1E\x05\x01\x02\x18\0\x01\x02\x03\x04\x05\x06\0\0", 15));
     append(kvzb, packet(key));
-    write(dir / "kvzb-commands", stream(5, 0, kvzb));
+    write(dir + "/kvzb-commands", stream(5, 0, kvzb));
 
-    Bytes garbage = {0x00, 0x7E, 0x7F, 0x41, 0x7E, 0x58, 0xFF};
+    Bytes garbage("\0\x7E\x7F\x41\x7E\x58\xFF", 7);
     append(garbage, hello);
-    Bytes big = text("*>T");
+    Bytes big("*>T");
     append(big, record(1100, 1));
     append(garbage, packet(big));  // longer than a record holds
     append(garbage, packet({}));
-    write(dir / "garbage-and-oversize", stream(11, 1, garbage));
+    write(dir + "/garbage-and-oversize", stream(11, 1, garbage));
 
     Bytes pending = hello;
     append(pending, packet({}));
-    Bytes withCommand = {4, 0};  // command of 4 bytes
-    append(withCommand, text("*!3Y"));
+    Bytes withCommand("\x04\0*!3Y", 6);  // a command of 4 bytes
     append(withCommand, pending);
-    write(dir / "pending-command", stream(13, 2, withCommand));
+    write(dir + "/pending-command", stream(13, 2, withCommand));
 }
 
 // ZIRN session input: type, length + 16 (16-bit), selected, data.
-void addPacket(Bytes& out, uint8_t type, const Bytes& data, uint8_t selected = 0)
+void addPacket(Bytes& out, quint8 type, const Bytes& data, quint8 selected = 0)
 {
-    out.push_back(type);
-    TerminalWire::putU16(out, static_cast<uint16_t>(data.size() + 16));
-    out.push_back(selected);
-    append(out, data);
+    out.append(static_cast<char>(type));
+    out += TerminalWire::u16(static_cast<quint16>(data.size() + 16));
+    out.append(static_cast<char>(selected));
+    out += data;
 }
 
-void zirnSeeds(const fs::path& dir)
+void zirnSeeds(const QString& dir)
 {
-    const TerminalWire::FieldMask full = TerminalWire::fullMask();
-    const int R = TerminalWire::zirnRecordSize(full);
+    const Bytes full = TerminalWire::fullZirnMask();
+    const int R = kFullRecord;
     Bytes all;
     addPacket(all, 11, negotiation(69, full));
-    addPacket(all, 13, TerminalWire::zirnEventFrame(1, record(R, 1)), 1);
-    addPacket(all, 12, TerminalWire::zirnCurrentFrame(record(R, 2)));
-    addPacket(all, 14, TerminalWire::zirnArchiveFrame({record(R, 3), record(R, 4)}));
+    addPacket(all, 13, eventFrame(1, record(R, 1)), 1);
+    addPacket(all, 12, TerminalWire::zirnFrame('C', record(R, 2)));
+    addPacket(all, 14, archiveFrame({record(R, 3), record(R, 4)}));
     addPacket(all, 15, TerminalWire::zirnPing());
-    Bytes answer = text("*@C");
+    Bytes answer("*@C");
     append(answer, record(R, 6));
     addPacket(all, 5, packet(answer));
-    addPacket(all, 6, packet(text("*#V:F6:1.2:2020:RU")));
+    addPacket(all, 6, packet("*#V:F6:1.2:2020:RU"));
     addPacket(all, 7, packet(answer));
-    Bytes key = text("*>TMKEY");
-    append(key, Bytes{12, 30, 5, 1, 2, 24, 0, 1, 2, 3, 4, 5, 6, 0, 0});
+    Bytes key("*>TMKEY");
+    append(key, Bytes("\x0C\x1E\x05\x01\x02\x18\0\x01\x02\x03\x04\x05\x06\0\0", 15));
     addPacket(all, 10, packet(key));
     addPacket(all, 4, packet({}));
-    write(dir / "all-types", all);
+    write(dir + "/all-types", all);
 
-    TerminalWire::FieldMask temps = {0, 0, 0, 0, 0, 0x0C, 0, 0, 0};
+    const Bytes temps("\0\0\0\0\0\x0C\0\0\0", 9);
     Bytes few;
     addPacket(few, 11, negotiation(69, temps));
-    addPacket(few, 13, TerminalWire::zirnEventFrame(7, Bytes{0x05, 0xFB}), 1);
-    addPacket(few, 14, TerminalWire::zirnArchiveFrame({Bytes{1, 2}, Bytes{3, 4}, Bytes{5, 6}}));
-    write(dir / "two-temperatures", few);
+    addPacket(few, 13, eventFrame(7, Bytes("\x05\xFB", 2)), 1);
+    addPacket(few, 14, archiveFrame({Bytes("\x01\x02", 2), Bytes("\x03\x04", 2), Bytes("\x05\x06", 2)}));
+    write(dir + "/two-temperatures", few);
 }
 
-void xmlSeeds(const fs::path& dir)
+void xmlSeeds(const QString& dir)
 {
-    auto put = [&dir](const char* name, const std::string& s) { write(dir / name, text(s)); };
+    auto put = [&dir](const char* name, const char* s) { write(dir + "/" + name, Bytes(s)); };
     put("modules.xml",
         "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
         "<SETTINGS>\n"
@@ -173,11 +185,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
         return 2;
     }
-    const fs::path root = argv[1];
+    const QString root = QString::fromLocal8Bit(argv[1]);
     for (const char* name : {"transport", "zirn", "xml"})
-        fs::create_directories(root / name);
-    transportSeeds(root / "transport");
-    zirnSeeds(root / "zirn");
-    xmlSeeds(root / "xml");
+        QDir().mkpath(root + "/" + name);
+    transportSeeds(root + "/transport");
+    zirnSeeds(root + "/zirn");
+    xmlSeeds(root + "/xml");
     return 0;
 }
