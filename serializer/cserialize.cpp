@@ -2,6 +2,7 @@
 
 #include "cserializeelement.h"
 #include "cserializerecords.h"
+#include "cxmldefaulthandler.h"
 #include "cxmlnames.h"
 #include "cxmlvalue.h"
 #include "cxmlwriter.h"
@@ -41,12 +42,12 @@ CSerializeElement* findAttribute(const CSerializeElement* element, const QString
 }
 
 CSerialize::CSerialize(const QString& fileName)
-    : m_fileName(fileName), m_fileBound(true)
+    : m_handler(new CXmlDefaultHandler), m_fileName(fileName), m_fileBound(true)
 {
 }
 
 CSerialize::CSerialize(int size, const char* data)
-    : m_fileBound(false)
+    : m_handler(new CXmlDefaultHandler), m_fileBound(false)
 {
     if (size > 0 && data)
         m_inputBuffer = QByteArray(data, size);
@@ -103,10 +104,10 @@ bool CSerialize::parseBytes(const QByteArray& bytes)
     device.setData(bytes);
     QXmlInputSource source(&device);
     QXmlSimpleReader reader;
-    reader.setContentHandler(&m_handler);
-    reader.setErrorHandler(&m_handler);
+    reader.setContentHandler(m_handler.get());
+    reader.setErrorHandler(m_handler.get());
     const bool parsed = reader.parse(&source);
-    CSerializeElement* root = m_handler.takeRoot();
+    CSerializeElement* root = m_handler->takeRoot();
     if (parsed && root) {
         detach(m_root);
         m_root = root;
@@ -114,7 +115,7 @@ bool CSerialize::parseBytes(const QByteArray& bytes)
     }
     delete root;
     qWarning("Settings document %s is not read: %s", qUtf8Printable(sourceName()),
-             qUtf8Printable(parsed ? QStringLiteral("no root element") : m_handler.failure()));
+             qUtf8Printable(parsed ? QStringLiteral("no root element") : m_handler->failure()));
     return false;
 }
 

@@ -3,16 +3,16 @@
 #ifndef CSERIALIZE_H
 #define CSERIALIZE_H
 
-#include "cxmldefaulthandler.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class CSerializeElement;
+class CXmlDefaultHandler;
 class CXmlWriter;
 struct CSerializeAttribute;
 
@@ -52,7 +52,7 @@ private:
     void writeInline(CXmlWriter& writer, const CSerializeElement* element) const;
     QString sourceName() const;
 
-    CXmlDefaultHandler m_handler;
+    std::unique_ptr<CXmlDefaultHandler> m_handler;
     QString m_fileName;
     QFile m_file;
     CSerializeElement* m_root = nullptr;

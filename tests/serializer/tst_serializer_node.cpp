@@ -42,6 +42,8 @@ private slots:
     void searchVisitsEveryModule();
     void searchOnAttributeAndUnboundEntries();
     void checkChildStates();
+    void textChildHandles();
+    void childEntries();
     void handleWithoutDocument();
     void fileNameTooLongIsRefused();
     void fileHandleOpensDocument();
@@ -364,6 +366,44 @@ void TstSerializerNode::checkChildStates()
     QCOMPARE(root.writeCheckChild("other", 3), -1);
     QCOMPARE(savedBytes(&document),
              kDeclaration + QByteArray("<R>\n\t<off>0</off>\n\t<on>1</on>\n\t<partly>1</partly>\n</R>\n"));
+}
+
+void TstSerializerNode::textChildHandles()
+{
+    std::unique_ptr<CSerialize> document(openBytes("<R><T a=\"1\">old</T></R>"));
+    QVERIFY(document);
+    CSerializeNode root(document.get(), document->root());
+    std::unique_ptr<CSerializeNode> text(root.addTextChild("T", QStringLiteral("new")));
+    QVERIFY(text);
+    QCOMPARE(text->element(), document->root()->childAt(0));
+    QCOMPARE(text->attribute("a", QString()), QStringLiteral("1"));
+    std::unique_ptr<CSerializeNode> number(root.addIntegerChild("N", -12));
+    QCOMPARE(number->element()->text(), QStringLiteral("-12"));
+    QCOMPARE(number->element()->kind(), 2);
+    std::unique_ptr<CSerializeNode> real(root.addFloatChild("F", 1.5f));
+    QCOMPARE(real->element()->text(), QStringLiteral("1.500000"));
+    QCOMPARE(root.writeTextChild("N", "\xC6"), 0);
+    QCOMPARE(document->root()->childCount(), 3);
+    QCOMPARE(savedBytes(document.get()), kDeclaration + QByteArray("<R>\n"
+                                                                   "\t<T a=\"1\">new</T>\n"
+                                                                   "\t<N>\xC6</N>\n"
+                                                                   "\t<F>1.500000</F>\n"
+                                                                   "</R>\n"));
+}
+
+void TstSerializerNode::childEntries()
+{
+    std::unique_ptr<CSerialize> document(openBytes("<R><C>7</C></R>"));
+    QVERIFY(document);
+    CSerializeNode root(document.get(), document->root());
+    QCOMPARE(root.intValue("C", 0), 7);
+    root.setInt("C", 8);
+    root.addChildEntry("D");
+    QCOMPARE(root.attribute("D", QString()), QStringLiteral("D"));
+    root.commitAttributes();
+    QCOMPARE(document->root()->childAt(0)->text(), QStringLiteral("8"));
+    QCOMPARE(document->root()->attributeCount(), 1);
+    QCOMPARE(document->root()->attributeAt(0)->name(), QStringLiteral("D"));
 }
 
 void TstSerializerNode::handleWithoutDocument()
