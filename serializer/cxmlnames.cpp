@@ -71,5 +71,9 @@ bool CXmlNames::isValidElementName(const QString& name)
 
 bool CXmlNames::isValidAttributeName(const QString& name)
 {
-    return isXmlName(name) && !name.startsWith(QLatin1String("xmlns"));
+    // A colon is a name character too; the reader keeps prefixed names as
+    // they are, but takes namespace declarations out of the attributes.
+    QString withoutColons = name;
+    withoutColons.replace(QLatin1Char(':'), QLatin1Char('_'));
+    return isXmlName(withoutColons) && !name.startsWith(QLatin1String("xmlns"));
 }

@@ -17,7 +17,7 @@ public:
     // True when the coded name is an XML name that windows-1251 can hold.
     static bool isValidElementName(const QString& name);
     // Attribute names are written as they are: they must be XML names in
-    // windows-1251 already, without a namespace colon or declaration.
+    // windows-1251 already, and no namespace declaration.
     static bool isValidAttributeName(const QString& name);
 
 private:

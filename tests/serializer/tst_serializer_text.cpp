@@ -30,6 +30,7 @@ private slots:
     void acceptedElementNames();
     void refusedAttributeNames_data();
     void refusedAttributeNames();
+    void prefixedAttributeNamesKept();
     void valueEscapes_data();
     void valueEscapes();
     void valueUnescapes_data();
@@ -167,8 +168,9 @@ void TstSerializerText::refusedAttributeNames_data()
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("space") << QByteArray("a b");
     QTest::newRow("leading digit") << QByteArray("1a");
-    QTest::newRow("namespace colon") << QByteArray("a:b");
     QTest::newRow("namespace declaration") << QByteArray("xmlns");
+    QTest::newRow("prefixed namespace declaration") << QByteArray("xmlns:q");
+    QTest::newRow("question mark") << QByteArray("a?b");
     QTest::newRow("exclamation") << QByteArray("a!b");
     QTest::newRow("less") << QByteArray("a<b");
 }
@@ -185,6 +187,20 @@ void TstSerializerText::refusedAttributeNames()
     QCOMPARE(document.root()->attributeCount(), 1);
     QCOMPARE(document.root()->attributeAt(0)->name(), QStringLiteral("good"));
     QCOMPARE(savedBytes(&document), kDeclaration + QByteArray("<R good=\"2\">\n</R>\n"));
+}
+
+void TstSerializerText::prefixedAttributeNamesKept()
+{
+    std::unique_ptr<CSerialize> document(openBytes("<R xml:lang=\"ru\"/>"));
+    QVERIFY(document);
+    CSerializeNode root(document.get(), document->root());
+    root.setAttribute("q:name", "1");
+    root.commitAttributes();
+    const QByteArray saved = savedBytes(document.get());
+    QCOMPARE(saved, kDeclaration + QByteArray("<R q:name=\"1\" xml:lang=\"ru\">\n</R>\n"));
+    std::unique_ptr<CSerialize> reread(openBytes(saved));
+    QVERIFY(reread);
+    QCOMPARE(reread->root()->attributeCount(), 2);
 }
 
 void TstSerializerText::valueEscapes_data()
