@@ -111,12 +111,8 @@ void TstZirnPlugin::fieldTable()
     int32_t table[60];
     std::memset(table, 0, sizeof(table));
     QCOMPARE(send(MSG_FIELD_TABLE, table), 0);
-    const int32_t expected[60] = {0, 1, 1, 4, 5, 2, 7, 1, 8, 1, 9, 1, 10, 1, 11, 1, 12, 1, 1,
-                                  81, 4, 85, 4, 89, 4, 93, 4, 97, 2, 99, 4, 17, 1, 74, 1, 2,
-                                  17, 1, 1, 17, 1, 2, 17, 1, 4, 17, 1, 8, 17, 1, 16,
-                                  17, 32, 1, 17, 64, 1, 17, 128, 1};
     for (int i = 0; i < 60; ++i)
-        QCOMPARE(table[i], expected[i]);
+        QCOMPARE(table[i], ZirnTest::kFixedRecordFieldTable[i]);
     QCOMPARE(table[52], 32);
     QCOMPARE(table[53], 1);
 }

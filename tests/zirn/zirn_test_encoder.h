@@ -84,6 +84,23 @@ inline QVector<Value> fullRecordValues()
     return values;
 }
 
+// The record text of fullRecordValues() after its first item "NumPage = 1; ".
+const char kFullRecordTextAfterNumber[] =
+    "Code = 2; Time = 3; State = 4; Module1 = 5; Module2 = 6; GSM = 7; "
+    "StateNGauge = 8; LastTime = 9; Lat = -10; Lon = -11; Alt = -12; Speed = 13.5; "
+    "Course = 14; Run = 15.5; Way = 16.5; AllSeconds = 17; SecondsLast = 18; Power = 19; "
+    "Reserv = 20; StateU_Ain1 = 21; StateU_Ain2 = 22; StateU_Ain3 = 23; StateU_Ain4 = 24; "
+    "StateU_Ain5 = 25; StateU_Ain6 = 26; StateU_Ain7 = 27; StateU_Ain8 = 28; StateIn1 = 29; "
+    "StateIn2 = 30; StateOut1 = 31; StateOut2 = 32; StateIn_Imp1 = 33; StateIn_Imp2 = 34; "
+    "Frequency1 = 35; Frequency2 = 36; Motochas = 37; LevelRS485_1 = 38; LevelRS485_2 = 39; "
+    "LevelRS485_3 = 40; LevelRS485_4 = 41; LevelRS485_5 = 42; LevelRS485_6 = 43; "
+    "LevelRS232 = 44; Temp1 = -45; Temp2 = -46; Temp3 = -47; Temp4 = -48; Temp5 = -49; "
+    "Temp6 = -50; Temp7 = -51; Temp8 = -52; CAN_FuelLevel = 53; CAN_FuelConsumption = 54.5; "
+    "CAN_EngineTurns = 55; CAN_Temp = -56; CAN_FullRun = 57.5; CAN_AxleLoad_1 = 58; "
+    "CAN_AxleLoad_2 = 59; CAN_AxleLoad_3 = 60; CAN_AxleLoad_4 = 61; CAN_AxleLoad_5 = 62; "
+    "CAN_PedalAccel = 63; CAN_PedalStop = 64; CAN_EngineLoad = 65; CAN_LevelFiltr = 66; "
+    "CAN_EngineTime = 67; CAN_TimeTO = -68; CAN_Speed = 69; ";
+
 } // namespace ZirnTest
 
 #endif // ZIRN_TEST_ENCODER_H

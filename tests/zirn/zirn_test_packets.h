@@ -9,9 +9,16 @@
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
+#include <cstdint>
 #include <cstring>
 
 namespace ZirnTest {
+
+// The field table of the fixed 111-byte layout, as MSG_FIELD_TABLE gives it.
+const int32_t kFixedRecordFieldTable[60] = {0, 1, 1, 4, 5, 2, 7, 1, 8, 1, 9, 1, 10, 1, 11, 1, 12, 1, 1,
+                                            81, 4, 85, 4, 89, 4, 93, 4, 97, 2, 99, 4, 17, 1, 74, 1, 2,
+                                            17, 1, 1, 17, 1, 2, 17, 1, 4, 17, 1, 8, 17, 1, 16,
+                                            17, 32, 1, 17, 64, 1, 17, 128, 1};
 
 // KVZB header: Pre "КВЗБ" (windows-1251), IDdc 1, IDobj 2000000, the data
 // length, Csd 0x11, Csp 0x22 (the plug-in does not check the sums).
