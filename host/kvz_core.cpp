@@ -14,11 +14,21 @@ KvzCore::KvzCore()
     init();
 }
 
-// The plug-in records, the registry, the window and the descriptors handed
-// to plug-ins live until the process ends; only the own list goes.
+// At the end of the run: no message goes to the plug-ins and no library is
+// unloaded. The window (with the plug-ins' widgets in it) and the
+// descriptors handed to plug-ins stay; the host's own records go, and the
+// callback answers -1 from now on instead of reaching a core that is gone.
 KvzCore::~KvzCore()
 {
+    for (FormatDescriptor* descriptor : formats)
+        delete descriptor;
     formats.clear();
+    delete manager;
+    manager = nullptr;
+    delete registry;
+    registry = nullptr;
+    if (current == this)
+        current = nullptr;
 }
 
 KvzCore* KvzCore::instance()

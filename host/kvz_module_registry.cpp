@@ -10,6 +10,12 @@ QByteArray fieldBytes(const char* field, size_t width)
 }
 }
 
+KvzModuleRegistry::~KvzModuleRegistry()
+{
+    for (KvzModuleEntry* entry : entries)
+        delete entry;
+}
+
 void KvzModuleRegistry::add(const KvzModuleEntry& entry)
 {
     KvzModuleEntry* copy = new KvzModuleEntry;

@@ -14,6 +14,7 @@ class KvzModuleRegistry
 {
 public:
     KvzModuleRegistry() = default;
+    ~KvzModuleRegistry();
     KvzModuleRegistry(const KvzModuleRegistry&) = delete;
     KvzModuleRegistry& operator=(const KvzModuleRegistry&) = delete;
 
@@ -32,7 +33,7 @@ public:
 private:
     static bool matches(const KvzModuleEntry& entry, const KvzModuleQuery& query, bool anyMaker);
 
-    std::vector<KvzModuleEntry*> entries;   // own copies, in registration order, never freed
+    std::vector<KvzModuleEntry*> entries;   // own copies, in registration order
 };
 
 #endif // KVZ_MODULE_REGISTRY_H

@@ -8,6 +8,14 @@ KvzPluginManager::KvzPluginManager(KvzHostCallback aCallback)
 {
 }
 
+KvzPluginManager::~KvzPluginManager()
+{
+    for (KvzPluginRecord* record : plugins)
+        delete record;
+    for (KvzPluginRecord* record : rejected)
+        delete record;
+}
+
 void KvzPluginManager::addPlugin(const QString& path)
 {
     KvzPluginRecord* record = new KvzPluginRecord(path);

@@ -13,6 +13,7 @@ class KvzPluginManager
 {
 public:
     explicit KvzPluginManager(KvzHostCallback callback);
+    ~KvzPluginManager();   // frees the records; the libraries stay loaded
     KvzPluginManager(const KvzPluginManager&) = delete;
     KvzPluginManager& operator=(const KvzPluginManager&) = delete;
 

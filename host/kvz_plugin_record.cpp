@@ -10,6 +10,11 @@ KvzPluginRecord::KvzPluginRecord(const QString& aPath)
     std::memset(&info, 0, sizeof(info));
 }
 
+KvzPluginRecord::~KvzPluginRecord()
+{
+    delete library;   // deleting a QLibrary does not unload it
+}
+
 bool KvzPluginRecord::load(KvzHostCallback callback, void* core)
 {
     const QString file = QDir::current().absoluteFilePath(path);

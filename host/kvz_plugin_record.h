@@ -13,6 +13,7 @@ class KvzPluginRecord
 {
 public:
     explicit KvzPluginRecord(const QString& path);
+    ~KvzPluginRecord();   // the library stays loaded
     KvzPluginRecord(const KvzPluginRecord&) = delete;
     KvzPluginRecord& operator=(const KvzPluginRecord&) = delete;
 

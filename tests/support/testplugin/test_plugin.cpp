@@ -138,6 +138,8 @@ public:
                                  .arg(d->recordSize).arg(d->numberOffset).arg(table.join(QLatin1Char(',')));
             }
             trace(QStringLiteral("Formats %1 %2").arg(list.size()).arg(described.join(QLatin1Char(' '))));
+            for (FormatDescriptor* d : list)
+                delete d;   // the receiver of the list owns the descriptors
             QString text = QString::fromUtf8("Модуль " KVZ_TP_ID);
             callHost(MSG_LOG_TEXT, &text, kvzIntArg(text.size()));
             QLabel* settings = new QLabel(QStringLiteral("settings " KVZ_TP_ID));
