@@ -18,7 +18,14 @@ TransportModule_KVZB::TransportModule_KVZB()
     info.kind = KVZ_KIND_TRANSPORT;
 }
 
-TransportModule_KVZB::~TransportModule_KVZB() = default;
+// The descriptors that the host appended to our list are ours to free; the
+// server, whose connections read them, goes first.
+TransportModule_KVZB::~TransportModule_KVZB()
+{
+    delete kvzbServer;
+    for (FormatDescriptor* descriptor : formats)
+        delete descriptor;
+}
 
 void TransportModule_KVZB::libraryInfo(KvzPluginInfo* out)
 {
