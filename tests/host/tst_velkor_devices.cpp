@@ -34,6 +34,7 @@ private:
     QStringList traceSince(const QString& id, int from) { return runner->trace(id).mid(from); }
     qint64 connectTerminal(const QString& name, qint64 id, qint64 connection, int length = 20);
     QStringList rowOf(const QString& name, qint64 id);
+    static TestPacket packetFor(qint64 row, int format, const QByteArray& data);
 
     VelkorRunner* runner = nullptr;
     qint64 transport = 0;
@@ -68,6 +69,16 @@ qint64 TstVelkorDevices::connectTerminal(const QString& name, qint64 id, qint64 
     p.module = transport;
     p.data = QByteArray(length, '\x53');
     return sendPacket(*runner, 5027, p);
+}
+
+// A record packet of the row's connection.
+TestPacket TstVelkorDevices::packetFor(qint64 row, int format, const QByteArray& data)
+{
+    TestPacket p;
+    p.hostObject = row;
+    p.format = format;
+    p.data = data;
+    return p;
 }
 
 QStringList TstVelkorDevices::rowOf(const QString& name, qint64 id)
@@ -138,10 +149,7 @@ void TstVelkorDevices::packetsOpenTheSessionAndCount()
 void TstVelkorDevices::sessionOpensWithTheFirstMatchingFormat()
 {
     const qint64 row = connectTerminal("IMEI1", 1001, 501);
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 0;
-    p.data = "aa";
+    TestPacket p = packetFor(row, 0, "aa");
     QCOMPARE(sendPacket(*runner, 5029, p), row);
     QVERIFY(!runner->trace("tp_format_b").join('\n').contains("Receive 503"));
     p.format = 52;
@@ -157,10 +165,7 @@ void TstVelkorDevices::sessionOpensWithTheFirstMatchingFormat()
 void TstVelkorDevices::unknownFormatShowsNoFormat()
 {
     const qint64 row = connectTerminal("IMEI1", 1001, 501);
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 99;
-    p.data = "abc";
+    TestPacket p = packetFor(row, 99, "abc");
     QCOMPARE(sendPacket(*runner, 5029, p), row);
     QCOMPARE(rowOf("IMEI1", 1001).mid(2, 2), (QStringList{"", "23"}));
     // No session, so no decoded text in the log.
@@ -227,10 +232,7 @@ void TstVelkorDevices::disconnectClosesTheSessionAndRemovesTheRow()
 {
     const qint64 row = connectTerminal("IMEI1", 1001, 501);
     connectTerminal("IMEI2", 1002, 502);
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 176;
-    p.data = "r";
+    TestPacket p = packetFor(row, 176, "r");
     QCOMPARE(sendPacket(*runner, 5029, p), row);
     const int from = runner->trace("tp_format_a").size();
     const int transportFrom = runner->trace("tp_transport").size();
@@ -280,10 +282,7 @@ void TstVelkorDevices::disconnectOfAnUnknownTerminalDoesNothing()
 void TstVelkorDevices::reconnectReplacesTheOldRow()
 {
     const qint64 first = connectTerminal("IMEI1", 1001, 501);
-    TestPacket p;
-    p.hostObject = first;
-    p.format = 176;
-    p.data = "r";
+    TestPacket p = packetFor(first, 176, "r");
     QCOMPARE(sendPacket(*runner, 5029, p), first);
     const int from = runner->trace("tp_format_a").size();
     const int transportFrom = runner->trace("tp_transport").size();
@@ -354,10 +353,7 @@ void TstVelkorDevices::lateDisconnectOfAReplacedConnection()
 void TstVelkorDevices::selectionShowsTheSessionAndItsPage()
 {
     const qint64 row = connectTerminal("IMEI1", 1001, 501);
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 52;
-    p.data = "q";
+    TestPacket p = packetFor(row, 52, "q");
     QCOMPARE(sendPacket(*runner, 5029, p), row);
     const int from = runner->trace("tp_format_b").size();
     QVERIFY(runner->selectRow("treeWidget", 0));
@@ -375,10 +371,7 @@ void TstVelkorDevices::selectionOfAnUnknownFormatShowsTheList()
 {
     const qint64 row = connectTerminal("IMEI1", 1001, 501);
     const int from = runner->trace("tp_format_a").size();
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 99;
-    p.data = "q";
+    TestPacket p = packetFor(row, 99, "q");
     QCOMPARE(sendPacket(*runner, 5029, p), row);
     QVERIFY(runner->selectRow("treeWidget", 0));
     QCOMPARE(runner->currentPage("stackedWidget_Property"), 0);
@@ -388,10 +381,7 @@ void TstVelkorDevices::selectionOfAnUnknownFormatShowsTheList()
 void TstVelkorDevices::removingTheSelectedRowShowsTheList()
 {
     const qint64 row = connectTerminal("IMEI1", 1001, 501);
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 176;
-    p.data = "q";
+    TestPacket p = packetFor(row, 176, "q");
     QCOMPARE(sendPacket(*runner, 5029, p), row);
     QVERIFY(runner->selectRow("treeWidget", 0));
     QCOMPARE(runner->currentPageWidgets("stackedWidget_Property"), QStringList{"page_tp_format_a"});
