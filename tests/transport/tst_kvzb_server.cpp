@@ -1,5 +1,6 @@
 // The server and its connection threads over real loopback TCP, with a
 // recording host in place of velkor.
+#include "kvz_tcpsocket.h"
 #include "recording_host.h"
 #include "scripted_terminal.h"
 #include "server_kvzb.h"
@@ -22,6 +23,20 @@ QByteArray hexOf(const QByteArray& bytes)
 {
     return bytes.toHex(' ').toUpper();
 }
+
+// Records the size of every write that reaches the device.
+class WriteRecorder : public KVZ_TcpSocket
+{
+public:
+    QList<int> writes;
+
+protected:
+    qint64 writeData(const char*, qint64 length) override
+    {
+        writes.append(static_cast<int>(length));
+        return length;
+    }
+};
 
 } // namespace
 
@@ -181,6 +196,27 @@ private slots:
         server->setPacketBreak(false);
         terminal.sendPacket("*>TMKEY");
         QCOMPARE(terminal.take(23).mid(16), QByteArray("*<TMKEY"));
+    }
+
+    void splitFlagWritesTwoHalves_data()
+    {
+        QTest::addColumn<bool>("split");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QList<int>>("writes");
+        QTest::newRow("9 split") << true << 9 << QList<int>{ 4, 5 };
+        QTest::newRow("9 whole") << false << 9 << QList<int>{ 9 };
+        QTest::newRow("1024 split") << true << 1024 << QList<int>{ 512, 512 };
+    }
+    void splitFlagWritesTwoHalves()
+    {
+        QFETCH(bool, split);
+        QFETCH(int, size);
+        QFETCH(QList<int>, writes);
+        WriteRecorder socket;
+        QVERIFY(socket.QIODevice::open(QIODevice::ReadWrite));
+        socket.setSplit(split);
+        socket.slot_Write(new CEvent_Packet(QByteArray(size, 'x').constData(), size));
+        QCOMPARE(socket.writes, writes);
     }
 
     void stopEndsEveryConnection()
