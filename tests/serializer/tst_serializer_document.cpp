@@ -185,6 +185,12 @@ void TstSerializerDocument::roundTrip()
     }
 }
 
+// Elements a, each inside the one before, levels deep.
+static QByteArray nested(int levels)
+{
+    return QByteArray("<a>").repeated(levels) + QByteArray("</a>").repeated(levels);
+}
+
 void TstSerializerDocument::malformedInput_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -209,6 +215,9 @@ void TstSerializerDocument::malformedInput_data()
         << QString() << QString();
     QTest::newRow("no declaration") << QByteArray("<A>t</A>") << true << QStringLiteral("A")
                                     << QStringLiteral("t");
+    QTest::newRow("256 levels") << nested(256) << true << QStringLiteral("a") << QString();
+    QTest::newRow("257 levels") << nested(257) << false << QString() << QString();
+    QTest::newRow("100000 levels") << nested(100000) << false << QString() << QString();
 }
 
 void TstSerializerDocument::malformedInput()
