@@ -44,6 +44,14 @@ inline bool startQuallon(VelkorRunner& runner, quint16 port, QString& error)
     return listening;
 }
 
+// A new velkor on a new free port, its server started.
+inline bool startFreshQuallon(std::unique_ptr<VelkorRunner>& runner, quint16& port, QString& error)
+{
+    runner.reset(new VelkorRunner);
+    port = freeLoopbackPort();
+    return startQuallon(*runner, port, error);
+}
+
 // The paragraphs of the log pane.
 inline QStringList logLines(VelkorRunner& runner)
 {

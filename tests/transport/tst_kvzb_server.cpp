@@ -8,21 +8,16 @@
 
 #include <QElapsedTimer>
 #include <QTcpServer>
+#include "kvzb_answers.h"
+
 #include <QtTest>
 
 #include <memory>
 
 using namespace TerminalWire;
+using KvzbAnswers::hexOf;
 
 namespace {
-
-const QByteArray answerS("4B 56 5A 42 78 56 34 12 01 00 00 00 03 00 45 4A 2A 3C 53");
-const QByteArray command1Y("4B 56 5A 42 78 56 34 12 01 00 00 00 04 00 63 6B 2A 21 31 59");
-
-QByteArray hexOf(const QByteArray& bytes)
-{
-    return bytes.toHex(' ').toUpper();
-}
 
 // Records the size of every write that reaches the device.
 class WriteRecorder : public KVZ_TcpSocket
@@ -92,14 +87,14 @@ private slots:
         QVERIFY(terminal.connectTo(port));
         const QByteArray hello = terminal.packet("*>S:CAR1");
         terminal.send(hello);
-        QCOMPARE(hexOf(terminal.take(19)), answerS);
+        QCOMPARE(hexOf(terminal.take(19)), KvzbAnswers::S);
         QTRY_COMPARE(host.count(MSG_PACKET_SENT), 1);
         QCOMPARE(host.withCode(MSG_RAW_RECEIVED).first().data, hello);
         const HostMessage connected = host.withCode(MSG_DEVICE_CONNECTED).first();
         QCOMPARE(connected.type, 1);
         QCOMPARE(connected.name, QByteArray("CAR1"));
         QCOMPARE(connected.module, host.module);
-        QCOMPARE(hexOf(host.withCode(MSG_PACKET_SENT).first().data), answerS);
+        QCOMPARE(hexOf(host.withCode(MSG_PACKET_SENT).first().data), KvzbAnswers::S);
 
         terminal.sendPacket("*#V1.0");
         QTRY_COMPARE(host.count(MSG_PACKET_RECEIVED), 1);
@@ -183,7 +178,7 @@ private slots:
         const QByteArray command("*!1Y");
         server->sendCommand(connection, reinterpret_cast<const uint8_t*>(command.constData()), command.size());
         terminal->sendPacket(QByteArray());
-        QCOMPARE(hexOf(terminal->take(20)), command1Y);
+        QCOMPARE(hexOf(terminal->take(20)), KvzbAnswers::Command1Y);
     }
 
     void splitRepliesArriveWhole()
@@ -192,7 +187,7 @@ private slots:
         ScriptedTerminal terminal;
         QVERIFY(terminal.connectTo(port));
         terminal.sendPacket("*>S:CAR1");
-        QCOMPARE(hexOf(terminal.take(19)), answerS);
+        QCOMPARE(hexOf(terminal.take(19)), KvzbAnswers::S);
         server->setPacketBreak(false);
         terminal.sendPacket("*>TMKEY");
         QCOMPARE(terminal.take(23).mid(16), QByteArray("*<TMKEY"));

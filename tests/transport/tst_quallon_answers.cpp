@@ -1,26 +1,15 @@
 // velkor with quallon.so and a test format plug-in, a scripted terminal on a
 // loopback port: the answers byte for byte, the frame error lines, the
 // queued commands, and split and coalesced streams.
+#include "kvzb_answers.h"
 #include "quallon_blackbox.h"
 
 #include <QtTest>
 
 using namespace TerminalWire;
+using KvzbAnswers::hexOf;
 
 namespace {
-
-const QByteArray answerS("4B 56 5A 42 78 56 34 12 01 00 00 00 03 00 45 4A 2A 3C 53");
-const QByteArray answerT("4B 56 5A 42 78 56 34 12 01 00 00 00 07 00 06 0D 2A 3C 54 11 22 33 44");
-const QByteArray answerA("4B 56 5A 42 78 56 34 12 01 00 00 00 04 00 54 5C 2A 3C 41 03");
-const QByteArray answerTmKey("4B 56 5A 42 78 56 34 12 01 00 00 00 07 00 58 53 2A 3C 54 4D 4B 45 59");
-const QByteArray answerZirn("4B 56 5A 42 78 56 34 12 01 00 00 00 09 00 A9 AC 2A 3C 5A 49 52 4E B0 0A 0A");
-const QByteArray command1Y("4B 56 5A 42 78 56 34 12 01 00 00 00 04 00 63 6B 2A 21 31 59");
-const QByteArray commandOff2("4B 56 5A 42 78 56 34 12 01 00 00 00 07 00 4C 47 2A 21 4F 46 46 3A 32");
-
-QByteArray hexOf(const QByteArray& bytes)
-{
-    return bytes.toHex(' ').toUpper();
-}
 
 QByteArray record176()
 {
@@ -45,16 +34,14 @@ class TestQuallonAnswers : public QObject
     bool sentinelAnswered(ScriptedTerminal& terminal)
     {
         terminal.sendPacket("*>TMKEY");
-        return hexOf(terminal.take(23)) == answerTmKey && terminal.pending().isEmpty();
+        return hexOf(terminal.take(23)) == KvzbAnswers::TmKey && terminal.pending().isEmpty();
     }
 
 private slots:
     void init()
     {
-        runner.reset(new VelkorRunner);
-        port = freeLoopbackPort();
         QString error;
-        QVERIFY2(startQuallon(*runner, port, error), qPrintable(error));
+        QVERIFY2(startFreshQuallon(runner, port, error), qPrintable(error));
     }
     void cleanup()
     {
@@ -77,14 +64,14 @@ private slots:
         QVERIFY(terminal.connectTo(port));
         const QByteArray hello = terminal.packet("*>S:CAR1");
         terminal.send(hello);
-        QCOMPARE(hexOf(terminal.take(19)), answerS);
+        QCOMPARE(hexOf(terminal.take(19)), KvzbAnswers::S);
         QVERIFY(VelkorRunner::waitFor([this] { return runner->treeRows("treeWidget").size() == 1; }));
         QCOMPARE(runner->treeRows("treeWidget").first().mid(0, 5), (QStringList{ "305419896", "CAR1", "", "24", "19" }));
 
         terminal.sendPacket("*>T" + record176());
-        QCOMPARE(hexOf(terminal.take(23)), answerT);
+        QCOMPARE(hexOf(terminal.take(23)), KvzbAnswers::T);
         terminal.sendPacket("*>A\x03" + record176());
-        QCOMPARE(hexOf(terminal.take(20)), answerA);
+        QCOMPARE(hexOf(terminal.take(20)), KvzbAnswers::A);
         // never answered
         terminal.sendPacket("*@C:OK");
         terminal.sendPacket("*#V2.31");
@@ -93,10 +80,10 @@ private slots:
         QVERIFY(sentinelAnswered(terminal));
 
         terminal.sendPacket(zirnNegotiation(0xB0, 68, smallMask));
-        QCOMPARE(hexOf(terminal.take(25)), answerZirn);
+        QCOMPARE(hexOf(terminal.take(25)), KvzbAnswers::Zirn);
         terminal.send(zirnPing()); // not yet negotiated: no unit
         terminal.sendPacket(zirnNegotiation(0xB0, 69, smallMask));
-        QCOMPARE(hexOf(terminal.take(25)), answerZirn);
+        QCOMPARE(hexOf(terminal.take(25)), KvzbAnswers::Zirn);
         terminal.send(zirnFrame('C', QByteArray(10, '\x01')));
         QCOMPARE(hexOf(terminal.take(4)), QByteArray("7E 43 B9 00"));
         terminal.send(zirnFrame('T', QByteArray::fromHex("01020304") + QByteArray(10, '\x02')));
@@ -125,7 +112,7 @@ private slots:
         ScriptedTerminal terminal;
         QVERIFY(terminal.connectTo(port));
         terminal.sendPacket("*>S:CAR1");
-        QCOMPARE(hexOf(terminal.take(19)), answerS);
+        QCOMPARE(hexOf(terminal.take(19)), KvzbAnswers::S);
         auto logged = [this](const QString& line) {
             return VelkorRunner::waitFor([this, line] { return logLines(*runner).contains(line); }, 5000);
         };
@@ -138,7 +125,7 @@ private slots:
         terminal.send(version.mid(17));
 
         terminal.sendPacket(zirnNegotiation(0xB0, 69, smallMask));
-        QCOMPARE(hexOf(terminal.take(25)), answerZirn);
+        QCOMPARE(hexOf(terminal.take(25)), KvzbAnswers::Zirn);
         const QByteArray badT = QByteArray("~T\x01\x02\x03\x04", 6) + QByteArray(11, '\0');
         terminal.send(badT.left(7));
         QVERIFY(logged(QStringLiteral("Ошибка размера данных ZIRN (команда ~T) должно быть: 17  получено: 7")));
@@ -169,9 +156,9 @@ private slots:
         ScriptedTerminal terminal;
         QVERIFY(terminal.connectTo(port));
         terminal.sendPacket("*>S:CAR1");
-        QCOMPARE(hexOf(terminal.take(19)), answerS);
+        QCOMPARE(hexOf(terminal.take(19)), KvzbAnswers::S);
         terminal.sendPacket("*>T" + record176());
-        QCOMPARE(hexOf(terminal.take(23)), answerT);
+        QCOMPARE(hexOf(terminal.take(23)), KvzbAnswers::T);
         QString connection, module;
         QVERIFY(VelkorRunner::waitFor([&] { return lastConnection(*runner, connection, module); }));
 
@@ -179,14 +166,14 @@ private slots:
         QVERIFY(sendCommand(*runner, connection, module, "*!OFF:2"));
         QVERIFY(sentinelAnswered(terminal)); // "*<TMKEY" is not replaced, nothing else went out
         terminal.sendPacket(QByteArray());
-        QCOMPARE(hexOf(terminal.take(23)), commandOff2);
+        QCOMPARE(hexOf(terminal.take(23)), KvzbAnswers::CommandOff2);
         terminal.sendPacket(QByteArray());
         QVERIFY(sentinelAnswered(terminal));
 
         terminal.sendPacket(zirnNegotiation(0xB0, 69, smallMask));
-        QCOMPARE(hexOf(terminal.take(25)), answerZirn);
+        QCOMPARE(hexOf(terminal.take(25)), KvzbAnswers::Zirn);
         QVERIFY(sendCommand(*runner, connection, module, "*!1Y"));
-        QCOMPARE(hexOf(terminal.take(20)), command1Y);
+        QCOMPARE(hexOf(terminal.take(20)), KvzbAnswers::Command1Y);
 
         // a command for a connection the transport does not have goes nowhere
         QVERIFY(sendCommand(*runner, QStringLiteral("12345"), module, "*!1Y"));
@@ -248,7 +235,7 @@ private slots:
             if (way == "whole units") {
                 baselineAnswers = answers;
                 baselinePackets = packets;
-                QCOMPARE(hexOf(answers.right(23)), answerTmKey);
+                QCOMPARE(hexOf(answers.right(23)), KvzbAnswers::TmKey);
                 QStringList types;
                 for (const QString& line : packets)
                     types.append(line.section(' ', 3, 3).mid(5));

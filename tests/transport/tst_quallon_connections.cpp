@@ -1,22 +1,12 @@
 // velkor with quallon.so: how connections end, reconnect, Start and Stop, a
 // busy port, and quitting with terminals still connected.
+#include "kvzb_answers.h"
 #include "quallon_blackbox.h"
 
 #include <QtTest>
 
 using namespace TerminalWire;
-
-namespace {
-
-const QByteArray answerS("4B 56 5A 42 78 56 34 12 01 00 00 00 03 00 45 4A 2A 3C 53");
-const QByteArray answerTmKey("4B 56 5A 42 78 56 34 12 01 00 00 00 07 00 58 53 2A 3C 54 4D 4B 45 59");
-
-QByteArray hexOf(const QByteArray& bytes)
-{
-    return bytes.toHex(' ').toUpper();
-}
-
-} // namespace
+using KvzbAnswers::hexOf;
 
 class TestQuallonConnections : public QObject
 {
@@ -31,7 +21,7 @@ class TestQuallonConnections : public QObject
         if (!terminal->connectTo(port))
             return nullptr;
         terminal->sendPacket("*>S:CAR1");
-        if (hexOf(terminal->take(19)) != answerS)
+        if (hexOf(terminal->take(19)) != KvzbAnswers::S)
             return nullptr;
         return terminal;
     }
@@ -55,16 +45,14 @@ class TestQuallonConnections : public QObject
     bool stillAnswers(ScriptedTerminal& terminal)
     {
         terminal.sendPacket("*>TMKEY");
-        return hexOf(terminal.take(23)) == answerTmKey;
+        return hexOf(terminal.take(23)) == KvzbAnswers::TmKey;
     }
 
 private slots:
     void init()
     {
-        runner.reset(new VelkorRunner);
-        port = freeLoopbackPort();
         QString error;
-        QVERIFY2(startQuallon(*runner, port, error), qPrintable(error));
+        QVERIFY2(startFreshQuallon(runner, port, error), qPrintable(error));
     }
     void cleanup()
     {
@@ -128,7 +116,7 @@ private slots:
         auto terminal = greeted();
         QVERIFY(terminal);
         terminal->sendPacket("*>S:CAR1");
-        QCOMPARE(hexOf(terminal->take(19)), answerS);
+        QCOMPARE(hexOf(terminal->take(19)), KvzbAnswers::S);
         QVERIFY(stillAnswers(*terminal));
         QVERIFY(terminal->isConnected());
         QCOMPARE(rows(), 1);
