@@ -223,7 +223,7 @@ bool KVZ_MainWindow::containsDevice(const KVZ_Object* row) const
 
 void KVZ_MainWindow::logDisconnect(const QString& name)
 {
-    appendLog(QStringLiteral("<b>%1  Отключение устройства %2</b> \r\n").arg(KvzLogText::now(), name));
+    appendLog(QStringLiteral("<b>%1  Отключение устройства %2</b> \r\n").arg(KvzLogText::now(), name.toHtmlEscaped()));
 }
 
 void KVZ_MainWindow::destroyDevice(KVZ_Object* row)
@@ -252,7 +252,7 @@ void KVZ_MainWindow::logDeviceConnected(TransportPacket* packet)
     }
     KVZ_Object* row = new KVZ_Object(ui.treeWidget, packet, ++lastSerial, this);
     devices.append(row);
-    appendLog(QStringLiteral("<b>%1  Подключение устройства %2</b> ").arg(KvzLogText::now(), packet->deviceNameText()));
+    appendLog(QStringLiteral("<b>%1  Подключение устройства %2</b> ").arg(KvzLogText::now(), packet->deviceNameText().toHtmlEscaped()));
     if (logTitleBar && logTitleBar->isShowRawPackets())
         dumpPacket(DumpReceived, *packet);
 }
@@ -312,6 +312,8 @@ void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetI
 }
 
 // ---------------------------------------------------------------- log pane
+// A terminal's name goes into rich-text lines escaped, so a name is shown as
+// the terminal sent it and never read as markup.
 
 void KVZ_MainWindow::appendLog(const QString& text)
 {
@@ -378,10 +380,10 @@ void KVZ_MainWindow::dumpPacket(DumpMode direction, const TransportPacket& packe
     QString header;
     if (direction == DumpReceived)
         header = QStringLiteral("<b>%1 принято от  устройства %2 : %3 байт</b> ")
-                     .arg(KvzLogText::now(), packet.deviceNameText(), QString::number(length));
+                     .arg(KvzLogText::now(), packet.deviceNameText().toHtmlEscaped(), QString::number(length));
     else if (direction == DumpSent)
         header = QStringLiteral("<b>%1 отправлено устройству %2 : %3 байт</b> ")
-                     .arg(KvzLogText::now(), packet.deviceNameText(), QString::number(length));
+                     .arg(KvzLogText::now(), packet.deviceNameText().toHtmlEscaped(), QString::number(length));
     else
         header = QStringLiteral("кол-во байт %1").arg(length);
     dumpBlock(header, packet.data, length, 16);

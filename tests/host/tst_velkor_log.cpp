@@ -22,6 +22,7 @@ private slots:
     void sentPacketDump();
     void connectAndDisconnectLines();
     void reconnectLogsTheOldRowFirst();
+    void terminalNamesAreNotMarkup();
     void checkBoxes_data();
     void checkBoxes();
     void logTextIsCopiedAsGiven();
@@ -209,6 +210,24 @@ void TstVelkorLog::connectAndDisconnectLines()
     // No row: no line.
     QCOMPARE(sendPacket(runner, 5028, p), row);
     QCOMPARE(log(), QStringLiteral("T Отключение устройства IMEI1 "));
+}
+
+void TstVelkorLog::terminalNamesAreNotMarkup()
+{
+    TestPacket p;
+    p.type = 1;
+    p.name = "<i>x</i>&amp;";
+    p.id = 4444;
+    p.module = transport;
+    p.data = "S";
+    const qint64 row = sendPacket(runner, 5027, p);
+    QVERIFY(row > 0);
+    p.type = 0;
+    p.hostObject = row;
+    QCOMPARE(sendPacket(runner, 5028, p), row);
+    QCOMPARE(log(), QStringLiteral("M\nT Подключение устройства <i>x</i>&amp; \n\n"
+                                   "T принято от устройства <i>x</i>&amp; : 1 байт \n\n 0x53,\n\n"
+                                   "T Отключение устройства <i>x</i>&amp; "));
 }
 
 void TstVelkorLog::reconnectLogsTheOldRowFirst()
