@@ -139,7 +139,7 @@ void FormatPlugin::showSession(const QString& name)
         m_sessions->showSession(name);
 }
 
-void FormatPlugin::sendToDevice(const void* session, const uint8_t* bytes, int length)
+void FormatPlugin::sendToDevice(const FormatSession* session, const uint8_t* bytes, int length)
 {
     if (m_sessions)
         m_sessions->sendToDevice(session, bytes, length);

@@ -39,7 +39,7 @@ public:
     void closeSession(const QString& name);
     void handlePacket(const TransportPacket& packet, KvzPacketOut* out);
     void showSession(const QString& name);
-    void sendToDevice(const void* session, const uint8_t* bytes, int length);
+    void sendToDevice(const FormatSession* session, const uint8_t* bytes, int length);
 
     // The uint32 little-endian at bytes 1 to 4 when size is above 6, else 0.
     static uint32_t recordNumber(const CEvent_Packet& packet);

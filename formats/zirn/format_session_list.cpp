@@ -23,7 +23,7 @@ FormatSession* FormatSessionList::findSession(const QString& name) const
     return nullptr;
 }
 
-FormatSession* FormatSessionList::findByPointer(const void* session) const
+FormatSession* FormatSessionList::findByPointer(const FormatSession* session) const
 {
     for (FormatSession* held : m_sessions) {
         if (held == session)
@@ -62,7 +62,7 @@ void FormatSessionList::showSession(const QString& name)
         session->showInForm();
 }
 
-void FormatSessionList::sendToDevice(const void* session, const uint8_t* bytes, int length)
+void FormatSessionList::sendToDevice(const FormatSession* session, const uint8_t* bytes, int length)
 {
     if (FormatSession* held = findByPointer(session))
         held->sendToDevice(bytes, length);

@@ -22,7 +22,7 @@ public:
     void addSession(FormatSession* session);
     FormatSession* findSession(const QString& name) const;
     // The session if the list holds that very pointer; never dereferenced.
-    FormatSession* findByPointer(const void* session) const;
+    FormatSession* findByPointer(const FormatSession* session) const;
     // Deletes the first session of that name (its destructor writes its
     // disconnect entry); nothing when there is none.
     void removeSession(const QString& name);
@@ -32,7 +32,7 @@ public:
     void handlePacket(const TransportPacket& packet, KvzPacketOut* out);
     void showSession(const QString& name);
     // Only a session still in the list sends.
-    void sendToDevice(const void* session, const uint8_t* bytes, int length);
+    void sendToDevice(const FormatSession* session, const uint8_t* bytes, int length);
 
     int count() const { return static_cast<int>(m_sessions.size()); }
 

@@ -38,16 +38,11 @@ void ZirnSession::handlePacket(const TransportPacket& packet, KvzPacketOut* out)
 
     decode(packet.type, bytes, length);
     if (out && out->selected)
-        showRecord();
+        showInForm();
     returnText(m_text, out);
 }
 
 void ZirnSession::showInForm()
-{
-    showRecord();
-}
-
-void ZirnSession::showRecord()
 {
     Format_Zirn* plugin = Format_Zirn::published();
     if (!plugin || !m_record)

@@ -37,7 +37,6 @@ private:
     QString touchMemoryText(const uint8_t* bytes) const;
     QString negotiationText(const uint8_t* bytes, int length);
     QString archiveText(const uint8_t* bytes, int end);
-    void showRecord();
 
     QString m_text;
     TmiPage_Zirn* m_record = nullptr;
