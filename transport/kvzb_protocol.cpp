@@ -113,11 +113,11 @@ void KvzbProtocol::handleRecord(const uint8_t* packet, int size)
         setFormat(packet[recordStart]);
     if (!knowsFormat())
         return;
-    const int numberAt = recordStart + numberOffset;
-    if (numberOffset < 0 || numberAt + 4 > size) {
+    if (numberOffset < 0 || numberOffset > size - recordStart - 4) {
         logShort("*>T", size);
         return;
     }
+    const int numberAt = recordStart + numberOffset;
     emitPacket(EventReceived, PT_RECORD, PS_KVZB, packet, size);
     sendTextAndBytes("*<T", packet + numberAt, 4);
 }
@@ -253,6 +253,8 @@ void KvzbProtocol::sendCommand(const uint8_t* bytes, int count)
 // A waiting command goes out in place of the answer.
 void KvzbProtocol::sendTextAndBytes(const QByteArray& text, const uint8_t* bytes, int count)
 {
+    if (!output.outputRunning())
+        return;
     QByteArray packet;
     if (commandPending()) {
         packet = framing.buildPacket(QByteArray(), pending, pendingLength);
@@ -272,6 +274,8 @@ void KvzbProtocol::sendTextAndBytes(const QByteArray& text, const uint8_t* bytes
 
 void KvzbProtocol::sendText(const QByteArray& text)
 {
+    if (!output.outputRunning())
+        return;
     const QByteArray packet = framing.buildPacket(text);
     const uint8_t* out = reinterpret_cast<const uint8_t*>(packet.constData());
     output.outputWrite(out, packet.size());
@@ -280,6 +284,8 @@ void KvzbProtocol::sendText(const QByteArray& text)
 
 void KvzbProtocol::sendRaw(const uint8_t* bytes, int count)
 {
+    if (!output.outputRunning())
+        return;
     output.outputWrite(bytes, count);
     report(PS_ZIRN, bytes, count);
 }

@@ -25,7 +25,6 @@ void Socket_KVZB::sendCommand(const uint8_t* bytes, int count)
 void Socket_KVZB::run()
 {
     KVZ_TcpSocket socket;
-    socket.setSplit(splitReplies);
     if (!socket.setSocketDescriptor(descriptor)) {
         emit error(socket.error());
         return;
@@ -38,6 +37,7 @@ void Socket_KVZB::run()
     connect(&socket, &QAbstractSocket::errorOccurred, this, &Socket_KVZB::slot_Error);
     connect(this, &Socket_KVZB::SocketWrite, &socket, &KVZ_TcpSocket::slot_Write);
     connect(this, &Socket_KVZB::signalSplitReplies, &socket, &KVZ_TcpSocket::setSplit);
+    socket.setSplit(splitReplies); // after the connection, so no change is lost
     everConnected = true;
     running = true;
 

@@ -44,6 +44,7 @@ public:
     {
         formats.push_back(new FormatDescriptor(QStringLiteral("ZIRN"), 176, 111, 1, nullptr));
         formats.push_back(new FormatDescriptor(QStringLiteral("F52"), 52, 86, 2, nullptr));
+        formats.push_back(new FormatDescriptor(QStringLiteral("FAR"), 60, 10, 2147483647, nullptr));
         protocol.reset(new KvzbProtocol(recorder, reinterpret_cast<void*>(0x1000), reinterpret_cast<void*>(0x2000), formats));
     }
     ~Connection()
@@ -241,6 +242,8 @@ private slots:
         QTest::newRow("*>T without record") << QByteArray("*>T") << QStringLiteral("Неполный пакет *>T: 19 байт") << 0;
         QTest::newRow("*>T without number") << QByteArray("*>T\xB0\x11\x22", 6)
                                             << QStringLiteral("Неполный пакет *>T: 22 байт") << 176;
+        QTest::newRow("*>T with the number past the end") << QByteArray("*>T") + record(60)
+                                                  << QStringLiteral("Неполный пакет *>T: 130 байт") << 60;
         QTest::newRow("*>A without count") << QByteArray("*>A") << QStringLiteral("Неполный пакет *>A: 19 байт") << 0;
         QTest::newRow("*>A without record") << QByteArray("*>A\x02") << QStringLiteral("Неполный пакет *>A: 20 байт") << 0;
     }
