@@ -11,6 +11,7 @@
 #include "kvz_plugin_manager.h"
 #include "kvz_plugin_record.h"
 
+#include <QImage>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -33,6 +34,7 @@ private slots:
     void typeNames_data();
     void typeNames();
     void eventType();
+    void iconsAreCompiledIn();
     void managerOverTestPlugins();
     void formatsList();
 
@@ -260,6 +262,20 @@ void TstHostUnits::eventType()
 {
     Event_Tr_Packet event;
     QCOMPARE(int(event.type()), 1111);
+}
+
+void kvzInitHostResources();
+
+void TstHostUnits::iconsAreCompiledIn()
+{
+    kvzInitHostResources();
+    for (const char* name : {"play", "stop", "save", "exit", "clear"}) {
+        for (const char* prefix : {":/Image/Resources/", ":Image/Resources/"}) {
+            const QImage image(QString::fromLatin1(prefix) + name + ".png");
+            QVERIFY2(!image.isNull(), name);
+            QCOMPARE(image.size(), QSize(24, 24));
+        }
+    }
 }
 
 // Loaded into this process from a folder of test plug-ins.

@@ -14,6 +14,7 @@ private slots:
     void descriptorsAndPages();
     void duplicateFormatNumberFindsTheFirstLoaded();
     void noTransportMeansOnlyTheHostsOwnQueries();
+    void withTheShippedPlugins();
 };
 
 namespace {
@@ -215,6 +216,23 @@ void TstVelkorStartup::noTransportMeansOnlyTheHostsOwnQueries()
         "IsKVZLibrary", "GetLibraryInfo", "Initialize core=1 record=1", "Receive 5022", "Receive 5001",
         "Receive 5007", "Callback 5035 -> 0",
         "Receive 5022", "Receive 5025", "Receive 5024", "Receive 5026 zeroed"}));
+    QVERIFY2(runner.closeAndWait(), qPrintable(runner.lastError()));
+}
+
+// The transport and the ZIRN format plug-in of the output folder.
+void TstVelkorStartup::withTheShippedPlugins()
+{
+    if (!QFile::exists(KVZ_BIN_DIR "/quallon.so") || !QFile::exists(KVZ_BIN_DIR "/drassel.so"))
+        QSKIP("quallon.so and drassel.so are not built");
+    VelkorRunner runner;
+    QVERIFY2(startWith(runner, {"quallon.so", "drassel.so"}), qPrintable(runner.lastError()));
+    QCOMPARE(runner.treeRows("KVZ_FormParamClass/treeWidget"), QList<QStringList>{{"ZIRN"}});
+    QCOMPARE(runner.pageCount("stackedWidget_Property"), 2);
+    QCOMPARE(runner.currentPage("stackedWidget_Property"), 0);
+    const QStringList formats = runner.request("formats").split('\n');
+    QCOMPARE(formats.value(0), QStringLiteral("0 1"));
+    QVERIFY2(formats.value(1).startsWith("ZIRN/176/111/1/"), qPrintable(formats.value(1)));
+    QVERIFY(!runner.request("findone", {"TRANSPORT", "ZOLVENTARI"}).endsWith(" none"));
     QVERIFY2(runner.closeAndWait(), qPrintable(runner.lastError()));
 }
 
