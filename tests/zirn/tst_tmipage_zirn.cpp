@@ -106,6 +106,7 @@ void TstTmiPageZirn::recordSize_data()
     QTest::newRow("one byte mask") << QByteArray::fromHex("80") << 4;
     QTest::newRow("two byte mask") << QByteArray::fromHex("0180") << 5;
     QTest::newRow("empty mask") << QByteArray() << 0;
+    QTest::newRow("refused: ten bytes") << QByteArray::fromHex("FFFFFFFFFFFFFFFFF800") << 0;
 }
 
 void TstTmiPageZirn::recordSize()

@@ -7,6 +7,7 @@
 #include "zirn_test_packets.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -53,6 +54,7 @@ private slots:
     void buttonsWaitForAnswer();
     void pendingTerminalShowsDisabledButtons();
     void noSessionSendsNothing();
+    void objectGroupShowsNameAndSignedId();
     void commandsGroupIsFolded();
     void pageIsTheCurrentSink();
 
@@ -255,6 +257,18 @@ void TstZirnPage::noSessionSendsNothing()
     QVERIFY(g_sent.empty());
     QVERIFY(!commandsEnabled());
     QTest::mouseRelease(button("pushButton_1Y"), Qt::LeftButton);
+}
+
+void TstZirnPage::objectGroupShowsNameAndSignedId()
+{
+    TransportPacket other = packetOf("\xC1\xEE\xF0\xF2", PT_HANDSHAKE, kvzb("*>S:x"));
+    other.deviceId = 0xFFFFFFFEu;
+    Format_Zirn::instance().receiveMessage(MSG_SESSION_OPEN, &other, kvzIntArg(1));
+    const QString name = QStringLiteral("Борт");
+    Format_Zirn::instance().receiveMessage(MSG_SESSION_SHOW, const_cast<QString*>(&name), nullptr);
+    QCOMPARE(m_page->findChild<QLabel*>(QStringLiteral("label_Name_Text"))->text(), name);
+    QCOMPARE(m_page->findChild<QLabel*>(QStringLiteral("label_FullName_Text"))->text(), QStringLiteral("-2"));
+    Format_Zirn::instance().receiveMessage(MSG_SESSION_CLOSE, const_cast<QString*>(&name), kvzIntArg(1));
 }
 
 void TstZirnPage::commandsGroupIsFolded()
