@@ -38,7 +38,6 @@ public:
     void finishClosed();
 
     int deviceIdValue() const { return static_cast<int>(protocol.deviceId()); }
-    const KvzbProtocol& state() const { return protocol; }
 
 signals:
     void error(QAbstractSocket::SocketError socketError);
