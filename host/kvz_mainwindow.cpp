@@ -5,16 +5,15 @@
 #include "kvz_formparam.h"
 #include "kvz_logtext.h"
 #include "kvz_object.h"
+#include "kvz_resources.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QIcon>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -34,13 +33,9 @@ QIcon icon(const char* path)
     return QIcon(QString::fromLatin1(path));
 }
 
-QSettings* openSettings()
-{
-    return new QSettings(QStringLiteral("KVZ"), QStringLiteral("Marvane_Server"));
+const char* const kSettingsOrganization = "KVZ";
+const char* const kSettingsApplication = "Marvane_Server";
 }
-}
-
-void kvzInitHostResources();
 
 KVZ_MainWindow* KVZ_MainWindow::current = nullptr;
 
@@ -110,18 +105,16 @@ void KVZ_MainWindow::updateTitle()
 
 void KVZ_MainWindow::saveWindowSettings()
 {
-    QSettings* settings = openSettings();
-    settings->setValue(QStringLiteral("windowState"), saveState(0));
-    settings->setValue(QStringLiteral("geometry"), saveGeometry());
-    delete settings;
+    QSettings settings(QString::fromLatin1(kSettingsOrganization), QString::fromLatin1(kSettingsApplication));
+    settings.setValue(QStringLiteral("windowState"), saveState(0));
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
 }
 
 void KVZ_MainWindow::restoreWindowSettings()
 {
-    QSettings* settings = openSettings();
-    restoreState(settings->value(QStringLiteral("windowState"), QByteArray()).toByteArray(), 0);
-    restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
-    delete settings;
+    QSettings settings(QString::fromLatin1(kSettingsOrganization), QString::fromLatin1(kSettingsApplication));
+    restoreState(settings.value(QStringLiteral("windowState"), QByteArray()).toByteArray(), 0);
+    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
 }
 
 // ---------------------------------------------------------------- plug-in widgets

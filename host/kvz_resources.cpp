@@ -1,3 +1,5 @@
+#include "kvz_resources.h"
+
 #include <QtGlobal>
 
 // The icons are compiled into this static library; the resource must be

@@ -10,6 +10,7 @@
 #include "kvz_object.h"
 #include "kvz_plugin_manager.h"
 #include "kvz_plugin_record.h"
+#include "kvz_resources.h"
 
 #include <QImage>
 #include <QTreeWidget>
@@ -264,7 +265,7 @@ void TstHostUnits::eventType()
     QCOMPARE(int(event.type()), 1111);
 }
 
-void kvzInitHostResources();
+
 
 void TstHostUnits::iconsAreCompiledIn()
 {
