@@ -9,11 +9,6 @@ namespace {
 
 const int header = KvzbFraming::HeaderSize;
 
-bool startsWith(const QByteArray& text, const char* prefix)
-{
-    return text.startsWith(prefix);
-}
-
 } // namespace
 
 KvzbProtocol::KvzbProtocol(Output& anOutput, void* aModule, void* aConnection,
@@ -24,20 +19,22 @@ KvzbProtocol::KvzbProtocol(Output& anOutput, void* aModule, void* aConnection,
 
 int KvzbProtocol::classify(const uint8_t* bytes, int count)
 {
+    // the compared text ends at the first zero byte
     const char* text = reinterpret_cast<const char*>(bytes);
-    const void* nul = std::memchr(text, 0, static_cast<size_t>(std::max(0, count)));
-    const QByteArray prefix(text, nul ? static_cast<int>(static_cast<const char*>(nul) - text) : std::max(0, count));
-    if (startsWith(prefix, "*>TMKEY")) return CodeTmKey;
-    if (startsWith(prefix, "*>S:"))    return CodeHandshake;
-    if (startsWith(prefix, "*>A"))     return CodeArchive;
-    if (startsWith(prefix, "*>T"))     return CodeRecord;
-    if (startsWith(prefix, "*@C"))     return CodeCommandAnswer;
-    if (startsWith(prefix, "*#A"))     return CodeState;
-    if (startsWith(prefix, "*#V"))     return CodeVersion;
-    if (startsWith(prefix, "*>ZIRN"))  return CodeZirnNegotiation;
-    if (startsWith(prefix, "~C"))      return CodeZirnCurrent;
-    if (startsWith(prefix, "~T"))      return CodeZirnEvent;
-    if (startsWith(prefix, "~A"))      return CodeZirnArchive;
+    const int width = std::max(0, count);
+    const void* nul = std::memchr(text, 0, static_cast<size_t>(width));
+    const QByteArray prefix(text, nul ? static_cast<int>(static_cast<const char*>(nul) - text) : width);
+    if (prefix.startsWith("*>TMKEY")) return CodeTmKey;
+    if (prefix.startsWith("*>S:"))    return CodeHandshake;
+    if (prefix.startsWith("*>A"))     return CodeArchive;
+    if (prefix.startsWith("*>T"))     return CodeRecord;
+    if (prefix.startsWith("*@C"))     return CodeCommandAnswer;
+    if (prefix.startsWith("*#A"))     return CodeState;
+    if (prefix.startsWith("*#V"))     return CodeVersion;
+    if (prefix.startsWith("*>ZIRN"))  return CodeZirnNegotiation;
+    if (prefix.startsWith("~C"))      return CodeZirnCurrent;
+    if (prefix.startsWith("~T"))      return CodeZirnEvent;
+    if (prefix.startsWith("~A"))      return CodeZirnArchive;
     return CodeNone;
 }
 
