@@ -28,3 +28,36 @@ QString KvzLogText::hexDump(const unsigned char* bytes, int count, int perLine)
     }
     return text;
 }
+
+QString KvzLogText::connectLine(const QString& time, const QString& name)
+{
+    return QStringLiteral("<b>%1  Подключение устройства %2</b> ").arg(time, name.toHtmlEscaped());
+}
+
+QString KvzLogText::disconnectLine(const QString& time, const QString& name)
+{
+    return QStringLiteral("<b>%1  Отключение устройства %2</b> \r\n").arg(time, name.toHtmlEscaped());
+}
+
+QString KvzLogText::rawHeader(int direction, const QString& time, int count)
+{
+    switch (direction) {
+    case Received: return QStringLiteral("<b>%1 принято: %2 байт</b> ").arg(time, QString::number(count));
+    case Sent:     return QStringLiteral("<b>%1 отправлено: %2 байт</b> ").arg(time, QString::number(count));
+    default:       return QStringLiteral("кол-во байт: %1").arg(count);
+    }
+}
+
+QString KvzLogText::packetHeader(int direction, const QString& time, const QString& name, int length)
+{
+    switch (direction) {
+    case Received:
+        return QStringLiteral("<b>%1 принято от  устройства %2 : %3 байт</b> ")
+            .arg(time, name.toHtmlEscaped(), QString::number(length));
+    case Sent:
+        return QStringLiteral("<b>%1 отправлено устройству %2 : %3 байт</b> ")
+            .arg(time, name.toHtmlEscaped(), QString::number(length));
+    default:
+        return QStringLiteral("кол-во байт %1").arg(length);
+    }
+}

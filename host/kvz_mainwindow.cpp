@@ -216,7 +216,7 @@ bool KVZ_MainWindow::containsDevice(const KVZ_Object* row) const
 
 void KVZ_MainWindow::logDisconnect(const QString& name)
 {
-    appendLog(QStringLiteral("<b>%1  Отключение устройства %2</b> \r\n").arg(KvzLogText::now(), name.toHtmlEscaped()));
+    appendLog(KvzLogText::disconnectLine(KvzLogText::now(), name));
 }
 
 void KVZ_MainWindow::destroyDevice(KVZ_Object* row)
@@ -245,7 +245,7 @@ void KVZ_MainWindow::logDeviceConnected(TransportPacket* packet)
     }
     KVZ_Object* row = new KVZ_Object(ui.treeWidget, packet, ++lastSerial, this);
     devices.append(row);
-    appendLog(QStringLiteral("<b>%1  Подключение устройства %2</b> ").arg(KvzLogText::now(), packet->deviceNameText().toHtmlEscaped()));
+    appendLog(KvzLogText::connectLine(KvzLogText::now(), packet->deviceNameText()));
     if (logTitleBar && logTitleBar->isShowRawPackets())
         dumpPacket(DumpReceived, *packet);
 }
@@ -305,8 +305,6 @@ void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetI
 }
 
 // ---------------------------------------------------------------- log pane
-// A terminal's name goes into rich-text lines escaped, so a name is shown as
-// the terminal sent it and never read as markup.
 
 void KVZ_MainWindow::appendLog(const QString& text)
 {
@@ -357,27 +355,13 @@ void KVZ_MainWindow::dumpBlock(const QString& header, const unsigned char* bytes
 void KVZ_MainWindow::dumpRaw(DumpMode mode, const unsigned char* bytes, int count)
 {
     const int shown = static_cast<quint16>(count);
-    QString header;
-    if (mode == DumpReceived)
-        header = QStringLiteral("<b>%1 принято: %2 байт</b> ").arg(KvzLogText::now(), QString::number(shown));
-    else if (mode == DumpSent)
-        header = QStringLiteral("<b>%1 отправлено: %2 байт</b> ").arg(KvzLogText::now(), QString::number(shown));
-    else
-        header = QStringLiteral("кол-во байт: %1").arg(shown);
+    const QString header = KvzLogText::rawHeader(mode, KvzLogText::now(), shown);
     dumpBlock(header, bytes, shown, 11);
 }
 
 void KVZ_MainWindow::dumpPacket(DumpMode direction, const TransportPacket& packet)
 {
     const int length = packet.validLength();
-    QString header;
-    if (direction == DumpReceived)
-        header = QStringLiteral("<b>%1 принято от  устройства %2 : %3 байт</b> ")
-                     .arg(KvzLogText::now(), packet.deviceNameText().toHtmlEscaped(), QString::number(length));
-    else if (direction == DumpSent)
-        header = QStringLiteral("<b>%1 отправлено устройству %2 : %3 байт</b> ")
-                     .arg(KvzLogText::now(), packet.deviceNameText().toHtmlEscaped(), QString::number(length));
-    else
-        header = QStringLiteral("кол-во байт %1").arg(length);
+    const QString header = KvzLogText::packetHeader(direction, KvzLogText::now(), packet.deviceNameText(), length);
     dumpBlock(header, packet.data, length, 16);
 }

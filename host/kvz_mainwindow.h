@@ -4,6 +4,7 @@
 #define KVZ_MAINWINDOW_H
 
 #include "kvz_abi.h"
+#include "kvz_logtext.h"
 #include "kvz_mainwindow_form.h"
 
 #include <QList>
@@ -20,7 +21,11 @@ class KVZ_MainWindow : public QMainWindow
     Q_OBJECT
 public:
     // Header of a dump in the log pane.
-    enum DumpMode { DumpReceived = 0, DumpSent = 1, DumpCountOnly = 2 };
+    enum DumpMode {
+        DumpReceived = KvzLogText::Received,
+        DumpSent = KvzLogText::Sent,
+        DumpCountOnly = KvzLogText::CountOnly
+    };
     // The log pane keeps this many paragraphs at most, dropping the oldest.
     enum { MaxLogParagraphs = 100000 };
 

@@ -25,6 +25,7 @@ private slots:
     void timeStamp();
     void hexDump_data();
     void hexDump();
+    void logLines();
     void registryMatches();
     void registryReadsFieldsWithinTheirWidth();
     void registryFindsTheFirstOwnerOfAHandle();
@@ -109,6 +110,22 @@ void TstHostUnits::hexDump()
     QFETCH(int, perLine);
     QFETCH(QString, text);
     QCOMPARE(KvzLogText::hexDump(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size(), perLine), text);
+}
+
+void TstHostUnits::logLines()
+{
+    const QString t = QStringLiteral("09:05:07:2");
+    QCOMPARE(KvzLogText::connectLine(t, "IMEI1"), QStringLiteral("<b>09:05:07:2  Подключение устройства IMEI1</b> "));
+    QCOMPARE(KvzLogText::disconnectLine(t, "IMEI1"), QStringLiteral("<b>09:05:07:2  Отключение устройства IMEI1</b> \r\n"));
+    QCOMPARE(KvzLogText::rawHeader(0, t, 5), QStringLiteral("<b>09:05:07:2 принято: 5 байт</b> "));
+    QCOMPARE(KvzLogText::rawHeader(1, t, 5), QStringLiteral("<b>09:05:07:2 отправлено: 5 байт</b> "));
+    QCOMPARE(KvzLogText::rawHeader(2, t, 5), QStringLiteral("кол-во байт: 5"));
+    QCOMPARE(KvzLogText::packetHeader(0, t, "IMEI1", 17), QStringLiteral("<b>09:05:07:2 принято от  устройства IMEI1 : 17 байт</b> "));
+    QCOMPARE(KvzLogText::packetHeader(1, t, "IMEI1", 17), QStringLiteral("<b>09:05:07:2 отправлено устройству IMEI1 : 17 байт</b> "));
+    QCOMPARE(KvzLogText::packetHeader(7, t, "IMEI1", 17), QStringLiteral("кол-во байт 17"));
+    // A name is text, also when it looks like markup or a placeholder.
+    QCOMPARE(KvzLogText::connectLine(t, "<i>%3&"), QStringLiteral("<b>09:05:07:2  Подключение устройства &lt;i&gt;%3&amp;</b> "));
+    QCOMPARE(KvzLogText::packetHeader(0, t, "%3", 1), QStringLiteral("<b>09:05:07:2 принято от  устройства %3 : 1 байт</b> "));
 }
 
 void TstHostUnits::registryMatches()
