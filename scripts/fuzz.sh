@@ -47,16 +47,19 @@ for h in "${harnesses[@]}"; do
     fuzzer="$build/fuzz/kvz_fuzz_$h"
     work="$build/fuzz/corpus-$h"
     mkdir -p "$work"
+    # in an empty folder: the ZIRN session writes its log files below Temp/
+    run="$build/fuzz/run-$h"
+    rm -rf "$run" && mkdir -p "$run"
     regressions=("$root/tests/fuzz/regressions/$h"/*)
     if [ -e "${regressions[0]}" ]; then
         echo "== $h: replaying ${#regressions[@]} regression inputs"
-        "$fuzzer" -runs=1 "${regressions[@]}" >"$build/fuzz/regressions-$h.log" 2>&1 || {
+        (cd "$run" && "$fuzzer" -runs=1 "${regressions[@]}") >"$build/fuzz/regressions-$h.log" 2>&1 || {
             tail -40 "$build/fuzz/regressions-$h.log"; failed+=("$h (regression)"); continue; }
     fi
     echo "== $h: fuzzing for $seconds s"
-    if ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    if ! (cd "$run" && "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
             -print_final_stats=1 -artifact_prefix="$build/fuzz/crash-$h-" \
-            "$work" "$root/tests/fuzz/corpus/$h" >"$build/fuzz/fuzz-$h.log" 2>&1; then
+            "$work" "$root/tests/fuzz/corpus/$h") >"$build/fuzz/fuzz-$h.log" 2>&1; then
         tail -60 "$build/fuzz/fuzz-$h.log"
         failed+=("$h")
         continue

@@ -41,7 +41,7 @@ BenchRun::Window BenchRun::measure(LoadGenerator& load, double rate, double seco
     w.p50 = load.latency.percentileMs(50);
     w.p99 = load.latency.percentileMs(99);
     w.max = load.latency.maxMs();
-    load.drain(5.0);
+    load.drain(5.0, 120.0);
     return w;
 }
 

@@ -343,9 +343,19 @@ bool LoadGenerator::sendEach(uint32_t count, double seconds)
     return counters.answered >= target;
 }
 
-void LoadGenerator::drain(double seconds)
+void LoadGenerator::drain(double quietSeconds, double seconds)
 {
-    loop(nowNs() + static_cast<int64_t>(seconds * 1e9), [this]() { return outstanding() == 0; }, nullptr);
+    const int64_t quiet = static_cast<int64_t>(quietSeconds * 1e9);
+    int64_t lastProgress = nowNs();
+    uint64_t answered = counters.answered;
+    loop(lastProgress + static_cast<int64_t>(seconds * 1e9), [&]() {
+        const int64_t now = nowNs();
+        if (counters.answered != answered) {
+            answered = counters.answered;
+            lastProgress = now;
+        }
+        return outstanding() == 0 || now - lastProgress > quiet;
+    }, nullptr);
 }
 
 void LoadGenerator::idle(double seconds)

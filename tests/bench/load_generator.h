@@ -39,8 +39,9 @@ public:
     // Each connected terminal sends count more records, each right after the
     // answer to the one before; true when all are answered in time.
     bool sendEach(uint32_t count, double seconds);
-    // Waits for the answers still outstanding.
-    void drain(double seconds);
+    // Waits for the answers still outstanding: until none is left, no answer
+    // came for quietSeconds, or seconds have passed.
+    void drain(double quietSeconds, double seconds);
     // Ends every connection: half by FIN, half by RST.
     void disconnectAll();
     // Lets the event loop turn without sending anything.

@@ -29,12 +29,13 @@ public:
     void outputLog(const QString&) override {}
 };
 
+// ZIRN's, a short record, and one whose record number is at the far end.
 const std::vector<FormatDescriptor*>& formats()
 {
-    static const std::vector<FormatDescriptor*> list = {
-        new FormatDescriptor(QStringLiteral("ZIRN"), 176, 111, 1, nullptr),
-        new FormatDescriptor(QStringLiteral("BENCH"), 0x42, 32, 1, nullptr),
-        new FormatDescriptor(QStringLiteral("EDGE"), 0x43, 1024, 1020, nullptr)};
+    static FormatDescriptor zirn(QStringLiteral("ZIRN"), 176, 111, 1, nullptr);
+    static FormatDescriptor shortRecord(QStringLiteral("BENCH"), 0x42, 32, 1, nullptr);
+    static FormatDescriptor edge(QStringLiteral("EDGE"), 0x43, 1024, 1020, nullptr);
+    static const std::vector<FormatDescriptor*> list = {&zirn, &shortRecord, &edge};
     return list;
 }
 } // namespace

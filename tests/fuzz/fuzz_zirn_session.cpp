@@ -2,12 +2,10 @@
 // Input: packets one after another, each a type byte, a 16-bit length (less
 // 16, so negative lengths occur too), a "selected" byte, then as many data
 // bytes as the length asks for (at most 1024; missing ones stay 0).
-// Runs in an empty working folder: without Temp/ no log file is written.
+// Run it in an empty working folder (scripts/fuzz.sh does): without Temp/
+// the session writes no log file.
 #include "fuzz_input.h"
 #include "zirn_session.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <cstring>
 
@@ -24,18 +22,10 @@ TransportPacket openingPacket()
     std::memcpy(p.data + 16, "*>S:FUZZ", 8);
     return p;
 }
-
-void enterEmptyFolder()
-{
-    static QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool entered = (enterEmptyFolder(), true);
-    (void)entered;
     FuzzInput in(data, size);
     ZirnSession session(openingPacket());
     while (!in.atEnd()) {
