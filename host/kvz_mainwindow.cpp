@@ -354,7 +354,9 @@ void KVZ_MainWindow::dumpBlock(const QString& header, const unsigned char* bytes
 
 void KVZ_MainWindow::dumpRaw(DumpMode mode, const unsigned char* bytes, int count)
 {
-    const int shown = static_cast<quint16>(count);
+    // The count is a 16-bit value (a larger one counts modulo 65536); a
+    // negative count names no bytes at all rather than 64 KiB of them.
+    const int shown = count < 0 ? 0 : static_cast<quint16>(count);
     const QString header = KvzLogText::rawHeader(mode, KvzLogText::now(), shown);
     dumpBlock(header, bytes, shown, 11);
 }

@@ -143,6 +143,9 @@ void TstVelkorLog::rawCountIsSixteenBits()
 {
     QCOMPARE(runner.request("raw", {"5018", "414243", QString::number(65536 + 3)}), QStringLiteral("0"));
     QCOMPARE(log(), QStringLiteral("M\n\nT отправлено: 3 байт \n\n 0x41, 0x42, 0x43,\n"));
+    QVERIFY(runner.press("toolButton_Clear"));
+    QCOMPARE(runner.request("raw", {"5017", "414243", "-1"}), QStringLiteral("0"));
+    QCOMPARE(log(), QStringLiteral("\nкол-во байт: 0\n\n\n"));
 }
 
 void TstVelkorLog::packetDump_data()
