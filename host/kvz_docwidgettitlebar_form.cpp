@@ -7,6 +7,16 @@
 #include <QSpacerItem>
 #include <QToolButton>
 
+// Both boxes start checked.
+QCheckBox* KVZ_DocWidgetTitleBarForm::addCheckedBox(const char* name, int column)
+{
+    QCheckBox* box = new QCheckBox(frame);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(true);
+    gridLayout_2->addWidget(box, 0, column, 1, 1);
+    return box;
+}
+
 void KVZ_DocWidgetTitleBarForm::setupUi(QWidget* form)
 {
     if (form->objectName().isEmpty())
@@ -46,15 +56,8 @@ void KVZ_DocWidgetTitleBarForm::setupUi(QWidget* form)
     frame_2->setFrameShadow(QFrame::Raised);
     gridLayout_2->addWidget(frame_2, 0, 1, 1, 1);
 
-    checkBox_Packet = new QCheckBox(frame);
-    checkBox_Packet->setObjectName(QStringLiteral("checkBox_Packet"));
-    checkBox_Packet->setChecked(true);
-    gridLayout_2->addWidget(checkBox_Packet, 0, 2, 1, 1);
-
-    checkBox_Tmi = new QCheckBox(frame);
-    checkBox_Tmi->setObjectName(QStringLiteral("checkBox_Tmi"));
-    checkBox_Tmi->setChecked(true);
-    gridLayout_2->addWidget(checkBox_Tmi, 0, 3, 1, 1);
+    checkBox_Packet = addCheckedBox("checkBox_Packet", 2);
+    checkBox_Tmi = addCheckedBox("checkBox_Tmi", 3);
 
     gridLayout_2->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 4, 1, 1);
     retranslateUi(form);

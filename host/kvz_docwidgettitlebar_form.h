@@ -21,6 +21,9 @@ public:
     QFrame* frame_2 = nullptr;
     QCheckBox* checkBox_Packet = nullptr;
     QCheckBox* checkBox_Tmi = nullptr;
+
+private:
+    QCheckBox* addCheckedBox(const char* name, int column);
 };
 
 #endif // KVZ_DOCWIDGETTITLEBAR_FORM_H
