@@ -3,6 +3,8 @@
 #include "kvz_core.h"
 #include "kvz_plugin_record.h"
 
+#include "cserializenode.h"
+
 KvzPluginManager::KvzPluginManager(KvzHostCallback aCallback)
     : callback(aCallback)
 {
@@ -149,5 +151,32 @@ void KvzPluginManager::queryFormats(std::vector<FormatDescriptor*>& list)
         record->send(MSG_NUMBER_OFFSET, &numberOffset, nullptr);
         record->send(MSG_FIELD_TABLE, table, nullptr);
         list.push_back(new FormatDescriptor(name, formatNumber, recordSize, numberOffset, table));
+    }
+}
+
+void KvzPluginManager::saveModules(CSerializeNode* node)
+{
+    if (plugins.empty() || !node)
+        return;
+    for (KvzPluginRecord* record : plugins) {
+        CSerializeNode* child = node->addChild("MODULE", 1);
+        if (!child)
+            continue;
+        child->clearAttributes();
+        child->setAttribute("name", record->nameBytes().constData());
+        record->send(MSG_SAVE_SETTINGS, child, nullptr);
+        child->commitAttributes();
+        delete child;   // the element stays in the document
+    }
+}
+
+void KvzPluginManager::loadModules(CSerializeNode* node)
+{
+    if (plugins.empty() || !node)
+        return;
+    for (CSerializeNode* child = node->firstChild("MODULE"); child; child = node->nextSibling()) {
+        if (KvzPluginRecord* record = findByName(child->attribute("name", QString())))
+            record->send(MSG_LOAD_SETTINGS, child, nullptr);
+        delete child;
     }
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <vector>
 
+class CSerializeNode;
 class KvzPluginRecord;
 
 class KvzPluginManager
@@ -26,9 +27,10 @@ public:
     KvzPluginRecord* findByName(const QString& name) const;
     void queryFormats(std::vector<FormatDescriptor*>& list);
 
-    // Saving and loading one "MODULE" element per plug-in through the XML
-    // settings serializer: saveModules(node) and loadModules(node) belong
-    // here and come with the serializer.
+    // One "MODULE" element per plug-in below node, named by the plug-in's
+    // name: each plug-in adds its own settings to it (5015) or reads them (5014).
+    void saveModules(CSerializeNode* node);
+    void loadModules(CSerializeNode* node);
 
     // Not used by any step of the program.
     void broadcastToFormats(int code, void* data, void* out);
