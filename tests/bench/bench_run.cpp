@@ -63,6 +63,25 @@ double BenchRun::findSaturation(LoadGenerator& load)
     return best;
 }
 
+bool BenchRun::churn(LoadGenerator& load)
+{
+    for (int round = 1; round <= m_options.churnRounds; ++round) {
+        const auto t0 = std::chrono::steady_clock::now();
+        const bool connected = round == 1 || load.connect(m_options.terminals, m_options.concurrency, 30);
+        const bool answered = connected && load.sendEach(3, 30);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        std::printf("  churn round %2d: %.1f s, velkor threads %d%s%s\n", round, seconds,
+                    ProcessStats::read(m_velkor.pid()).threads, connected && answered ? "" : "  FAILED: ",
+                    connected && answered ? "" : load.describe().c_str());
+        if (!connected || !answered)
+            return false;
+        load.disconnectAll();
+    }
+    load.idle(2.0);
+    std::printf("  velkor threads after churn  %d\n", ProcessStats::read(m_velkor.pid()).threads);
+    return true;
+}
+
 void BenchRun::printHeader() const
 {
     std::printf("== %s: %d terminals (%.0f%% \"*>T\"), log boxes raw=%s parse=%s ==\n",
@@ -111,7 +130,10 @@ int BenchRun::exec()
                 connected ? double(idle.rssKb - before.rssKb) / connected : 0.0);
     std::fflush(stdout);
 
-    if (m_options.saturate) {
+    bool churned = true;
+    if (m_options.churnRounds) {
+        churned = churn(load);
+    } else if (m_options.saturate) {
         std::printf("saturation (rate x1.5 every %.0f s until answers fall behind)\n", kStepSeconds);
         const double saturation = findSaturation(load);
         std::printf("  saturation                  %.0f records/s\n", saturation);
@@ -141,6 +163,6 @@ int BenchRun::exec()
     std::fflush(stdout);
     m_load = nullptr;
     load.disconnectAll();
-    const bool clean = all && unanswered == 0 && load.counters.bad == 0 && load.counters.dropped == 0 && alive;
+    const bool clean = churned && all && unanswered == 0 && load.counters.bad == 0 && load.counters.dropped == 0 && alive;
     return clean ? 0 : 1;
 }

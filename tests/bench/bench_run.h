@@ -20,6 +20,7 @@ struct BenchOptions {
     int concurrency = 64;        // openings in flight while connecting
     bool saturate = false;       // raise the rate until answers fall behind
     uint64_t records = 0;        // long run: stop after this many answers
+    int churnRounds = 0;         // churn: rounds of connect, 3 records each, drop (FIN/RST)
     std::string label;
     uint16_t externalPort = 0;   // a server already listening: no velkor, no process figures
 };
@@ -38,6 +39,7 @@ private:
     };
     Window measure(LoadGenerator& load, double rate, double seconds, uint64_t records);
     double findSaturation(LoadGenerator& load);
+    bool churn(LoadGenerator& load);
     void sample();
     void printHeader() const;
     void printWindow(const char* title, const Window& w) const;

@@ -329,12 +329,14 @@ bool LoadGenerator::sendEach(uint32_t count, double seconds)
     m_periodNs = 0;
     m_recordLimit = 0;
     m_sending = true;
-    const uint64_t target = counters.answered + count * static_cast<uint64_t>(counters.ready);
+    uint64_t target = counters.answered;
     const int64_t now = nowNs();
     for (Link& link : m_links) {
+        if (link.fd < 0 || link.terminal->state() != LoadTerminal::State::Idle)
+            continue;
         link.recordLimit = link.terminal->recordsSent() + count;
-        if (link.fd >= 0 && link.terminal->state() == LoadTerminal::State::Idle)
-            sendRecord(link, now);
+        target += count;
+        sendRecord(link, now);
     }
     loop(now + static_cast<int64_t>(seconds * 1e9), [&]() { return counters.answered >= target; }, nullptr);
     m_sending = false;
@@ -389,4 +391,22 @@ void LoadGenerator::disconnectAll()
         }
         closeLink(link, false);
     }
+}
+
+std::string LoadGenerator::describe() const
+{
+    static const char* names[] = {"connecting", "handshake", "negotiation", "idle", "waiting", "closed"};
+    int count[6] = {};
+    int notOpened = 0;
+    for (const Link& link : m_links) {
+        if (link.fd < 0 && link.terminal->state() == LoadTerminal::State::Connecting)
+            ++notOpened;
+        else
+            ++count[static_cast<int>(link.terminal->state())];
+    }
+    std::string text = "not opened " + std::to_string(notOpened);
+    for (int i = 0; i < 6; ++i)
+        text += std::string(", ") + names[i] + " " + std::to_string(count[i]);
+    return text + ", sent " + std::to_string(counters.sent) + ", answered " + std::to_string(counters.answered)
+        + ", wrong " + std::to_string(counters.bad) + ", dropped " + std::to_string(counters.dropped);
 }

@@ -48,6 +48,8 @@ public:
     void idle(double seconds);
 
     uint64_t outstanding() const;
+    // How many terminals are in each state, for a failure message.
+    std::string describe() const;
     LoadCounters counters;
     LatencyStats latency;
     int terminalCount() const { return static_cast<int>(m_links.size()); }

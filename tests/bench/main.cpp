@@ -23,6 +23,7 @@ void usage()
         "  --log-boxes on|off both log pane check boxes (off)\n"
         "  --saturate         raise the rate until answers fall behind, then measure at half of it\n"
         "  --records N        long run: stop after N answered records, report RSS growth\n"
+        "  --churn R          R rounds: the terminals connect, send 3 records each, drop (half RST)\n"
         "  --velkor PATH      velkor program (%s/velkor)\n"
         "  --plugins DIR      folder whose *.so are copied next to velkor (%s)\n"
         "  --helper PATH      benchmark helper plug-in (%s/kvz_bench_helper.so)\n"
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
         else if (a == "--log-boxes") o.velkor.rawPackets = o.velkor.parsePackets = takes() == "on";
         else if (a == "--saturate") o.saturate = true;
         else if (a == "--records") o.records = std::strtoull(takes().c_str(), nullptr, 10);
+        else if (a == "--churn") o.churnRounds = std::atoi(takes().c_str());
         else if (a == "--velkor") o.velkor.program = takes();
         else if (a == "--plugins") pluginDir = takes();
         else if (a == "--helper") helper = takes();
