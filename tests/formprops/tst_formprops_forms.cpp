@@ -1,0 +1,347 @@
+// The forms of the groups as built: object names, window titles, initial
+// sizes and declared slots; every caption, tool tip and button picture the
+// user sees; and the text setters of the CAN and fuel-sensor groups, each
+// reaching its own row and no other.
+#include "formprops_testkit.h"
+
+#include "cmo_formproperty_can.h"
+#include "cmo_formproperty_digital.h"
+#include "cmo_formpropertyitem.h"
+
+#include <QLabel>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+std::unique_ptr<QWidget> makeWidget(const QString& name)
+{
+    if (name == QLatin1String("Item"))
+        return std::make_unique<CMO_FormPropertyItem>();
+    return TestKit::makeGroup(name);
+}
+
+QStringList slotsOf(const QWidget* widget)
+{
+    QStringList names;
+    const QMetaObject* meta = widget->metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.methodType() == QMetaMethod::Slot || method.methodType() == QMetaMethod::Signal)
+            names << QString::fromLatin1(method.methodSignature());
+    }
+    return names;
+}
+
+} // namespace
+
+class TestForms : public QObject
+{
+    Q_OBJECT
+private slots:
+    void form_data();
+    void form();
+    void captions_data();
+    void captions();
+    void lockButtons_data();
+    void lockButtons();
+    void canSetters_data();
+    void canSetters();
+    void fuelSetters_data();
+    void fuelSetters();
+};
+
+void TestForms::form_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("slotList");
+
+    const QStringList none;
+    QTest::newRow("Item") << "Item" << "CMO_FormPropertyItemClass" << "CMO_FormPropertyItem" << QSize(335, 203)
+                          << QStringList{"slot_pressed_Btn_Arrow()"};
+    QTest::newRow("Object") << "Object" << "CMO_FormProperty_ObjectClass" << "CMO_FormProperty_Object"
+                            << QSize(335, 72) << none;
+    QTest::newRow("Work") << "Work" << "CMO_FormProperty_WorkClass" << "CMO_FormProperty_Work"
+                          << QSize(335, 55) << none;
+    QTest::newRow("Out") << "Out" << "CMO_FormProperty_OutClass" << "CMO_FormProperty_Out" << QSize(360, 106)
+                         << QStringList{"slot_pressed_1Y()", "slot_pressed_1N()", "slot_pressed_2Y()",
+                                        "slot_pressed_2N()", "slot_pressed_3Y()", "slot_pressed_3N()",
+                                        "slot_pressed_4Y()", "slot_pressed_4N()"};
+    QTest::newRow("Power") << "Power" << "CMO_FormProperty_PowerClass" << "CMO_FormProperty_Power"
+                           << QSize(335, 44) << none;
+    QTest::newRow("SH") << "SH" << "CMO_FormProperty_SHClass" << "CMO_FormProperty_SH" << QSize(335, 66) << none;
+    QTest::newRow("Temp") << "Temp" << "CMO_FormProperty_TempClass" << "CMO_FormProperty_Temp"
+                          << QSize(335, 222) << none;
+    QTest::newRow("Navigation") << "Navigation" << "CMO_FormProperty_NavigationClass"
+                                << "CMO_FormProperty_Navigation" << QSize(335, 288) << none;
+    QTest::newRow("In") << "In" << "CMO_FormProperty_InClass" << "CMO_FormProperty_In" << QSize(338, 124)
+                        << QStringList{"slot_pressed_Btn_On1()", "slot_pressed_Btn_Off1()",
+                                       "slot_pressed_Btn_On2()", "slot_pressed_Btn_Off2()",
+                                       "slot_pressed_Btn_On3()", "slot_pressed_Btn_Off3()",
+                                       "slot_pressed_Btn_On4()", "slot_pressed_Btn_Off4()",
+                                       "slot_pressed_Btn_On5()", "slot_pressed_Btn_Off5()"};
+    QTest::newRow("Impuls") << "Impuls" << "CMO_FormProperty_ImpulsClass" << "CMO_FormProperty_Impuls"
+                            << QSize(335, 46)
+                            << QStringList{"slot_pressed_Btn_On2()", "slot_pressed_Btn_Off2()",
+                                           "slot_pressed_Btn_On3()", "slot_pressed_Btn_Off3()"};
+    QTest::newRow("GSM") << "GSM" << "CMO_FormProperty_GSMClass" << "CMO_FormProperty_GSM" << QSize(335, 91)
+                         << none;
+    QTest::newRow("Frequency") << "Frequency" << "CMO_FormProperty_Frequency" << "CMO_FormProperty_Frequency"
+                               << QSize(335, 49) << none;
+    QTest::newRow("Event") << "Event" << "CMO_FormProperty_EventClass" << "CMO_FormProperty_Event"
+                           << QSize(335, 89) << none;
+    QTest::newRow("Commands") << "Commands" << "CMO_FormProperty_CommandsClass" << "CMO_FormProperty_Commands"
+                              << QSize(331, 236)
+                              << QStringList{"slot_currentIndexChanged(int)", "slot_textChanged(QString)",
+                                             "slot_pressed_BtnSend()"};
+    QTest::newRow("Analog") << "Analog" << "CMO_FormProperty_AnalogClass" << "CMO_FormProperty_Analog"
+                            << QSize(335, 185)
+                            << QStringList{"slot_pressed_Btn_On4()", "slot_pressed_Btn_Off4()",
+                                           "slot_pressed_Btn_On5()", "slot_pressed_Btn_Off5()",
+                                           "slot_pressed_Btn_A3_On()", "slot_pressed_Btn_A3_Off()"};
+    QTest::newRow("Digital") << "Digital" << "CMO_FormProperty_DigitalClass" << "CMO_FormProperty_Digital"
+                             << QSize(335, 219) << none;
+    QTest::newRow("CAN") << "CAN" << "CMO_FormProperty_CAN" << "CMO_FormProperty_CAN" << QSize(338, 386) << none;
+}
+
+void TestForms::form()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, objectName);
+    QFETCH(QString, title);
+    QFETCH(QSize, size);
+    QFETCH(QStringList, slotList);
+
+    auto widget = makeWidget(group);
+    QVERIFY(widget);
+    QCOMPARE(widget->objectName(), objectName);
+    QCOMPARE(widget->windowTitle(), title);
+    QCOMPARE(widget->size(), size);
+    QCOMPARE(slotsOf(widget.get()), slotList);
+}
+
+void TestForms::captions_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+
+    const char* const rows[][3] = {
+        {"Work", "label_Alarm", "Тревожное оповещение:"},
+        {"Work", "label_Engine", "Двигатель:"},
+        {"Power", "label_Power", "Основной:"},
+        {"Power", "label_Reserve", "Резервный:"},
+        {"SH", "label_SH1", "Слабого удара:"},
+        {"SH", "label_SH2", "Сильного удара:"},
+        {"SH", "label_SH3", "Перемещения:"},
+        {"Navigation", "label_Navigation", "Валидность координат:"},
+        {"Navigation", "label_DateTime", "Дата/время последних координат:"},
+        {"Navigation", "label_Speed", "Скорость:"},
+        {"Navigation", "label_Course", "Направление:"},
+        {"Navigation", "label_Width", "Широта:"},
+        {"Navigation", "label_Longitude", "Долгота:"},
+        {"Navigation", "label_Altitude", "Высота:"},
+        {"Navigation", "label_Way", "Пройдено:"},
+        {"Navigation", "label_AllSeconds", "за время:"},
+        {"Navigation", "label_SecondsLast", "навигация на:"},
+        {"Navigation", "label_Run", "Одометр:"},
+        {"Navigation", "label_Addres", "Адрес:"},
+        {"In", "label_IN1", "Вход I1:"},
+        {"In", "label_IN2", "Вход I2:"},
+        {"In", "label_IN3", "Вход I3:"},
+        {"In", "label_IN4", "Вход A1:"},
+        {"In", "label_IN5", "Вход A2:"},
+        {"Impuls", "label_I2", "I2:"},
+        {"Impuls", "label_I3", "I3:"},
+        {"GSM", "label_SIM", "SIM карта:"},
+        {"GSM", "label_GSM", "Статус:"},
+        {"GSM", "label_GSM_Level", "Уровень сигнала:"},
+        {"Frequency", "label_F1", "F1:"},
+        {"Frequency", "label_F2", "F2:"},
+        {"Event", "label_Number", "Номер события из ч/я:"},
+        {"Event", "label_Event", "Событие:"},
+        {"Event", "label_DateTime", "Дата/время события:"},
+        {"Commands", "label_IP", "IP адрес:"},
+        {"Commands", "label", "."},
+        {"Commands", "label_2", "."},
+        {"Commands", "label_3", "."},
+        {"Commands", "label_Port", "Порт:"},
+        {"Commands", "label_Type", "Прошивка:"},
+        {"Commands", "label_4", "."},
+        {"Commands", "label_5", "."},
+        {"Commands", "label_APN", "APN:"},
+        {"Commands", "label_Login", "Логин:"},
+        {"Commands", "label_Psw", "Пароль:"},
+        {"Analog", "label_A1", "A1:"},
+        {"Analog", "label_A2", "A2:"},
+        {"Analog", "label_A3", "A3:"},
+        {"Analog", "label_A4", "A4:"},
+        {"Analog", "label_A5", "A5:"},
+        {"Analog", "label_A6", "A6:"},
+        {"Analog", "label_A7", "A7:"},
+        {"Analog", "label_A8", "A8:"},
+        {"Digital", "label_D1_Level", "Уровень RS-485 D1"},
+        {"Digital", "label_D2_Level", "Уровень RS-485 D2"},
+        {"Digital", "label_D3_Level", "Уровень RS-485 D3"},
+        {"Digital", "label_D5_Level", "Уровень RS-485 D5"},
+        {"Digital", "label_D6_Level", "Уровень RS-485 D6"},
+        {"CAN", "label_CAN_FuelLevel_Text", "Уровень топлива в баке"},
+        {"CAN", "label_CAN_FuelConsumption_Text", "Полный расход топлива"},
+        {"CAN", "label_CAN_FullRun_Text", "Полный пробег"},
+        {"CAN", "label_CAN_AxleLoad_Text_1", "Нагрузка на ось 1"},
+        {"CAN", "label_CAN_AxleLoad_Text_2", "Нагрузка на ось 2"},
+        {"CAN", "label_CAN_AxleLoad_Text_3", "Нагрузка на ось 3"},
+        {"CAN", "label_CAN_AxleLoad_Text_4", "Нагрузка на ось 4"},
+        {"CAN", "label_CAN_AxleLoad_Text_5", "Нагрузка на ось 5"},
+        {"CAN", "label_CAN_Speed_Text", "Скорость"},
+        {"CAN", "label_CAN_Temp_Text", "Температура ОЖ"},
+        {"CAN", "label_CAN_EngineTurns_Text", "Обороты двигателя"},
+        {"CAN", "label_CAN_PedalAccel_Text", "Положение педали газа"},
+        {"CAN", "label_CAN_PedalStop_Text", "Положение педали тормоза"},
+        {"CAN", "label_CAN_EngineLoad_Text", "Нагрузка на двигатель"},
+        {"CAN", "label_CAN_EngineTime_Text", "Полное время работы двигателя"},
+        {"CAN", "label_CAN_TimeTO_Text", "Время до ТО"},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%s %s", row[0], row[1]) << row[0] << row[1] << QString::fromUtf8(row[2]);
+}
+
+void TestForms::captions()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    auto widget = TestKit::makeGroup(group);
+    auto* l = widget->findChild<QLabel*>(label);
+    QVERIFY2(l, qPrintable(label));
+    QCOMPARE(l->text(), text);
+}
+
+void TestForms::lockButtons_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("toolTip");
+
+    const QString unlock = QStringLiteral("Разблокировать входную линию");
+    const QString lock = QStringLiteral("Заблокировать входную линию");
+    for (int n = 1; n <= 5; ++n) {
+        QTest::addRow("In ON_%d", n) << "In" << QString("pushButton_ON_%1").arg(n) << "Unlock" << unlock;
+        QTest::addRow("In OFF_%d", n) << "In" << QString("pushButton_OFF_%1").arg(n) << "Lock" << lock;
+    }
+    for (const char* line : {"I2", "I3"}) {
+        QTest::addRow("Impuls ON_%s", line) << "Impuls" << QString("pushButton_ON_") + line << "Unlock" << unlock;
+        QTest::addRow("Impuls OFF_%s", line) << "Impuls" << QString("pushButton_OFF_") + line << "Lock" << lock;
+    }
+    for (const char* line : {"A1", "A2"}) {
+        QTest::addRow("Analog ON_%s", line) << "Analog" << QString("pushButton_ON_") + line << "Unlock" << unlock;
+        QTest::addRow("Analog OFF_%s", line) << "Analog" << QString("pushButton_OFF_") + line << "Lock" << lock;
+    }
+    // The A3 buttons carry no tool tip.
+    QTest::newRow("Analog ON_A3") << "Analog" << "pushButton_ON_A3" << "Unlock" << QString();
+    QTest::newRow("Analog OFF_A3") << "Analog" << "pushButton_OFF_A3" << "Lock" << QString();
+}
+
+void TestForms::lockButtons()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, button);
+    QFETCH(QString, picture);
+    QFETCH(QString, toolTip);
+    auto widget = TestKit::makeGroup(group);
+    auto* b = widget->findChild<QPushButton*>(button);
+    QVERIFY2(b, qPrintable(button));
+    QCOMPARE(b->size(), QSize(20, 20));
+    QCOMPARE(b->text(), QString());
+    QCOMPARE(b->toolTip(), toolTip);
+    QCOMPARE(TestKit::iconName(b, 16), picture);
+}
+
+void TestForms::canSetters_data()
+{
+    QTest::addColumn<int>("setter");   // index into the table of canSetters()
+    QTest::addColumn<QString>("label");
+    const char* const labels[] = {
+        "label_CAN_FuelLevel_Value", "label_CAN_FuelConsumption_Value", "label_CAN_FullRun_Value",
+        "label_CAN_AxleLoad_Value_1", "label_CAN_AxleLoad_Value_2", "label_CAN_AxleLoad_Value_3",
+        "label_CAN_AxleLoad_Value_4", "label_CAN_AxleLoad_Value_5", "label_CAN_Speed_Value",
+        "label_CAN_Temp_Value", "label_CAN_EngineTurns_Value", "label_CAN_PedalAccel_Value",
+        "label_CAN_PedalStop_Value", "label_CAN_EngineLoad_Value", "label_CAN_LevelFiltr_Value",
+        "label_CAN_EngineTime_Value", "label_CAN_TimeTO_Value"};
+    for (int i = 0; i < 17; ++i)
+        QTest::newRow(labels[i]) << i << labels[i];
+}
+
+void TestForms::canSetters()
+{
+    QFETCH(int, setter);
+    QFETCH(QString, label);
+    using Setter = void (CMO_FormProperty_CAN::*)(const QString&);
+    const Setter setters[] = {
+        &CMO_FormProperty_CAN::setFuelLevel, &CMO_FormProperty_CAN::setFuelConsumption,
+        &CMO_FormProperty_CAN::setFullRun, &CMO_FormProperty_CAN::setAxleLoad1,
+        &CMO_FormProperty_CAN::setAxleLoad2, &CMO_FormProperty_CAN::setAxleLoad3,
+        &CMO_FormProperty_CAN::setAxleLoad4, &CMO_FormProperty_CAN::setAxleLoad5,
+        &CMO_FormProperty_CAN::setSpeed, &CMO_FormProperty_CAN::setTemp,
+        &CMO_FormProperty_CAN::setEngineTurns, &CMO_FormProperty_CAN::setPedalAccel,
+        &CMO_FormProperty_CAN::setPedalStop, &CMO_FormProperty_CAN::setEngineLoad,
+        &CMO_FormProperty_CAN::setLevelFiltr, &CMO_FormProperty_CAN::setEngineTime,
+        &CMO_FormProperty_CAN::setTimeTO};
+
+    CMO_FormProperty_CAN can;
+    (can.*setters[setter])(QStringLiteral("n/a"));
+    const QList<QLabel*> labels = can.findChildren<QLabel*>();
+    int values = 0;
+    for (const QLabel* l : labels) {
+        if (!l->objectName().contains(QLatin1String("_Value")))
+            continue;
+        ++values;
+        QCOMPARE(l->text(), l->objectName() == label ? QString("n/a") : QString());
+        if (l->objectName() == label) {
+            QCOMPARE(l->alignment(), Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+            QCOMPARE(l->font().bold(), false);
+        }
+    }
+    QCOMPARE(values, 17);
+}
+
+void TestForms::fuelSetters_data()
+{
+    QTest::addColumn<int>("setter");
+    QTest::addColumn<QString>("label");
+    const char* const labels[] = {"label_D1_Level_Value", "label_D2_Level_Value", "label_D3_Level_Value",
+                                  "label_D4_Level_Value", "label_D5_Level_Value", "label_D6_Level_Value",
+                                  "label_RS232_Level_Value"};
+    for (int i = 0; i < 7; ++i)
+        QTest::newRow(labels[i]) << i << labels[i];
+}
+
+void TestForms::fuelSetters()
+{
+    QFETCH(int, setter);
+    QFETCH(QString, label);
+    using Setter = void (CMO_FormProperty_Digital::*)(const QString&);
+    const Setter setters[] = {&CMO_FormProperty_Digital::setD1, &CMO_FormProperty_Digital::setD2,
+                              &CMO_FormProperty_Digital::setD3, &CMO_FormProperty_Digital::setD4,
+                              &CMO_FormProperty_Digital::setD5, &CMO_FormProperty_Digital::setD6,
+                              &CMO_FormProperty_Digital::setRS232};
+
+    CMO_FormProperty_Digital digital;
+    (digital.*setters[setter])(QStringLiteral("512"));
+    int values = 0;
+    for (const QLabel* l : digital.findChildren<QLabel*>()) {
+        if (!l->objectName().endsWith(QLatin1String("_Value")))
+            continue;
+        ++values;
+        QCOMPARE(l->text(), l->objectName() == label ? QString("512") : QString("0"));
+    }
+    QCOMPARE(values, 7);
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_formprops_forms.moc"
