@@ -129,10 +129,15 @@ void TestButtons::disabledButtonSendsNothing_data()
 {
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("button");
-    QTest::newRow("Out 1Y") << "Out" << "pushButton_1Y";
-    QTest::newRow("Out 4N") << "Out" << "pushButton_4N";
-    QTest::newRow("In ON_1") << "In" << "pushButton_ON_1";
-    QTest::newRow("In OFF_5") << "In" << "pushButton_OFF_5";
+    // Every button that the page's command enabling reaches.
+    for (int n = 1; n <= 4; ++n) {
+        QTest::addRow("Out %dY", n) << "Out" << QString("pushButton_%1Y").arg(n);
+        QTest::addRow("Out %dN", n) << "Out" << QString("pushButton_%1N").arg(n);
+    }
+    for (int n = 1; n <= 5; ++n) {
+        QTest::addRow("In ON_%d", n) << "In" << QString("pushButton_ON_%1").arg(n);
+        QTest::addRow("In OFF_%d", n) << "In" << QString("pushButton_OFF_%1").arg(n);
+    }
     QTest::newRow("Commands Send") << "Commands" << "pushButton_SendCommand";
 }
 
