@@ -80,6 +80,9 @@ QLabel* CMO_FormKit::value(QWidget* parent, const QByteArray& name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    // Values are shown as given: a terminal name such as "<b>x" is text,
+    // never markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -41,6 +41,7 @@ public:
     static QLabel* lamp(QWidget* parent, const QByteArray& name, const char* picture);
     // A bold caption; fixedWidth 0 leaves the width free.
     static QLabel* caption(QWidget* parent, const QByteArray& name, int fixedWidth);
+    // A value label; its texts are plain text, never markup.
     static QLabel* value(QWidget* parent, const QByteArray& name);
     // A 20 x 20 button with no text; iconSize20 gives the icon 20 x 20.
     static QPushButton* commandButton(QWidget* parent, const QByteArray& name, const char* picture,

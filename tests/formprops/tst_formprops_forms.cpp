@@ -6,6 +6,10 @@
 
 #include "cmo_formproperty_can.h"
 #include "cmo_formproperty_digital.h"
+#include "cmo_formproperty_event.h"
+#include "cmo_formproperty_navigation.h"
+#include "cmo_formproperty_object.h"
+#include "cmo_formproperty_work.h"
 #include "cmo_formpropertyitem.h"
 
 #include <QLabel>
@@ -70,6 +74,8 @@ private slots:
     void canSetters();
     void fuelSetters_data();
     void fuelSetters();
+    void textsAreNeverMarkup_data();
+    void textsAreNeverMarkup();
 };
 
 void TestForms::form_data()
@@ -345,6 +351,48 @@ void TestForms::fuelSetters()
     CMO_FormProperty_Digital digital;
     (digital.*setters[setter])(QStringLiteral("512"));
     QCOMPARE(wrongValues(&digital, label, "512", "0", 7), QStringList());
+}
+
+void TestForms::textsAreNeverMarkup_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Object name") << "Object" << "label_Name_Text";
+    QTest::newRow("Object ID") << "Object" << "label_FullName_Text";
+    QTest::newRow("Work engine") << "Work" << "label_Engine_Text";
+    QTest::newRow("Event event") << "Event" << "label_Event_Text";
+    QTest::newRow("Event time") << "Event" << "label_DateTime_Text";
+    QTest::newRow("Navigation time") << "Navigation" << "label_DateTime_Text";
+    QTest::newRow("Digital D1") << "Digital" << "label_D1_Level_Value";
+    QTest::newRow("CAN fuel") << "CAN" << "label_CAN_FuelLevel_Value";
+}
+
+void TestForms::textsAreNeverMarkup()
+{
+    // A terminal may call itself anything; what it sends is shown as text.
+    QFETCH(QString, group);
+    QFETCH(QString, label);
+    const QString hostile = QStringLiteral("<h1>x</h1>");
+    auto widget = TestKit::makeGroup(group);
+    if (auto* g = qobject_cast<CMO_FormProperty_Object*>(widget.get())) {
+        g->setName(hostile);
+        g->setFullName(hostile);
+    } else if (auto* g = qobject_cast<CMO_FormProperty_Work*>(widget.get())) {
+        g->setEngine(hostile);
+    } else if (auto* g = qobject_cast<CMO_FormProperty_Event*>(widget.get())) {
+        g->setEvent(hostile);
+        g->setDateTime(hostile);
+    } else if (auto* g = qobject_cast<CMO_FormProperty_Navigation*>(widget.get())) {
+        g->setDateTime(hostile);
+    } else if (auto* g = qobject_cast<CMO_FormProperty_Digital*>(widget.get())) {
+        g->setD1(hostile);
+    } else if (auto* g = qobject_cast<CMO_FormProperty_CAN*>(widget.get())) {
+        g->setFuelLevel(hostile);
+    }
+    auto* l = widget->findChild<QLabel*>(label);
+    QCOMPARE(l->text(), hostile);
+    // Shown as markup it would be one large "x"; as text it is all ten characters.
+    QVERIFY(l->sizeHint().width() >= l->fontMetrics().horizontalAdvance(hostile));
 }
 
 QTEST_MAIN(TestForms)
