@@ -15,6 +15,7 @@ private slots:
     void toolBarActions();
     void defaultLayoutAndNothingSavedWithoutSave();
     void saveKeepsGeometryAndDocksForTheNextStart();
+    void unreadableSettingsLeaveTheFormsLayout();
     void quitActionEndsTheProgram();
 
 private:
@@ -148,6 +149,37 @@ void TstVelkorWindow::saveKeepsGeometryAndDocksForTheNextStart()
         QCOMPARE(runner.dockArea("dockWidget_Log"), int(Qt::TopDockWidgetArea));
         QVERIFY2(runner.closeAndWait(), qPrintable(runner.lastError()));
     }
+}
+
+// A settings file cut short or overwritten: the form's size and dock layout.
+void TstVelkorWindow::unreadableSettingsLeaveTheFormsLayout()
+{
+    QTemporaryDir config;
+    {
+        VelkorRunner runner;
+        QVERIFY2(startIn(runner, config.path()), qPrintable(runner.lastError()));
+        QVERIFY(runner.setGeometry("KVZ_MainWindowClass", QRect(50, 60, 1400, 760)));
+        QVERIFY(runner.moveDock("dockWidget_Log", Qt::TopDockWidgetArea));
+        QVERIFY(runner.moveDock("dockWidget_Property", Qt::LeftDockWidgetArea));
+        QVERIFY(runner.trigger("action_Save"));
+        QVERIFY2(runner.closeAndWait(), qPrintable(runner.lastError()));
+    }
+    {
+        QSettings settings(config.filePath("KVZ/Marvane_Server.conf"), QSettings::IniFormat);
+        const QByteArray state = settings.value("windowState").toByteArray();
+        QVERIFY(state.size() > 20);
+        settings.setValue("windowState", state.left(state.size() / 2));
+        settings.setValue("geometry", QByteArray("\x01\xd9\xd0\xcb no geometry"));
+    }
+    VelkorRunner runner;
+    QVERIFY2(startIn(runner, config.path()), qPrintable(runner.lastError()));
+    const QSize size = runner.geometry("KVZ_MainWindowClass").size();
+    QCOMPARE(size.height(), 671);
+    QVERIFY(size.width() >= 997 && size.width() < 1400);
+    QCOMPARE(runner.dockArea("dockWidget_Property"), int(Qt::RightDockWidgetArea));
+    QCOMPARE(runner.dockArea("dockWidget_Settings"), int(Qt::LeftDockWidgetArea));
+    QCOMPARE(runner.dockArea("dockWidget_Log"), int(Qt::BottomDockWidgetArea));
+    QVERIFY2(runner.closeAndWait(), qPrintable(runner.lastError()));
 }
 
 void TstVelkorWindow::quitActionEndsTheProgram()
