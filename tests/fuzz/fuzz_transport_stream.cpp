@@ -3,9 +3,17 @@
 // byte, then the stream. Options: bit 0 pieces of up to 3000 bytes (past the
 // receive buffer) instead of up to 64; bit 1 first a host command: a 16-bit
 // length that may claim more than the 1024 bytes a packet holds, then its
-// bytes. Every packet handed on and every write must fit its record.
+// bytes; bit 2 the rest describes units instead of bytes (below), which get
+// correct checksums, so mutations reach what lies behind the XOR and CRC-8
+// tests even in a build without the checksum switch. Every packet handed on
+// and every write must fit its record.
+//
+// A unit: a tag byte, then by tag % 4: 0 a KVZB packet (16-bit length % 1100,
+// data), 1 a ZIRN frame (letter byte: T, C or A by % 3, 16-bit length % 1100,
+// body), 2 raw bytes (8-bit length, bytes), 3 a ZIRN ping.
 #include "fuzz_input.h"
 #include "kvzb_protocol.h"
+#include "terminal_wire.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +46,30 @@ const std::vector<FormatDescriptor*>& formats()
     static const std::vector<FormatDescriptor*> list = {&zirn, &shortRecord, &edge};
     return list;
 }
+QByteArray unitsToStream(FuzzInput& in)
+{
+    static const QByteArray preamble("@KVZ");
+    QByteArray stream;
+    while (!in.atEnd()) {
+        const uint8_t tag = in.u8() % 4;
+        size_t taken = 0;
+        if (tag == 3) {
+            stream += TerminalWire::zirnPing();
+            continue;
+        }
+        const char letter = tag == 1 ? "TCA"[in.u8() % 3] : 0;
+        const size_t length = tag == 2 ? in.u8() : in.u16() % 1100;
+        const uint8_t* bytes = in.bytes(length, taken);
+        const QByteArray body(reinterpret_cast<const char*>(bytes), static_cast<int>(taken));
+        if (tag == 0)
+            stream += TerminalWire::kvzbPacket(preamble, 1, 777, body);
+        else if (tag == 1)
+            stream += TerminalWire::zirnFrame(letter, body);
+        else
+            stream += body;
+    }
+    return stream;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -59,12 +91,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::memcpy(command, bytes, taken);
         protocol.sendCommand(command, static_cast<int>(length));
     }
-    while (!in.atEnd()) {
+    QByteArray units;
+    if (options & 4)
+        units = unitsToStream(in);
+    FuzzInput stream = (options & 4) ? FuzzInput(reinterpret_cast<const uint8_t*>(units.constData()),
+                                                 static_cast<size_t>(units.size()))
+                                     : in;
+    while (!stream.atEnd()) {
         seed ^= seed << 13;
         seed ^= seed >> 17;
         seed ^= seed << 5;
         size_t taken = 0;
-        const uint8_t* piece = in.bytes(1 + seed % largest, taken);
+        const uint8_t* piece = stream.bytes(1 + seed % largest, taken);
         protocol.receive(piece, static_cast<int>(taken));
     }
     return 0;

@@ -121,6 +121,36 @@ void transportSeeds(const QString& dir)
     write(dir + "/pending-command", stream(13, 2, withCommand));
 }
 
+// Units of the transport harness's structured mode (options bit 2): the
+// harness closes them with correct checksums itself.
+Bytes kvzbUnit(const Bytes& data) { return Bytes(1, '\0') + TerminalWire::u16(static_cast<quint16>(data.size())) + data; }
+Bytes zirnUnit(char letter, const Bytes& body)
+{
+    const char index = letter == 'T' ? 0 : letter == 'C' ? 1 : 2;
+    return Bytes(1, '\1') + Bytes(1, index) + TerminalWire::u16(static_cast<quint16>(body.size())) + body;
+}
+Bytes rawUnit(const Bytes& bytes) { return Bytes(1, '\2') + Bytes(1, static_cast<char>(bytes.size())) + bytes; }
+Bytes pingUnit() { return Bytes(1, '\3'); }
+
+void structuredSeeds(const QString& dir)
+{
+    const Bytes full = TerminalWire::fullZirnMask();
+    Bytes zirn = kvzbUnit("*>S:SEED02") + kvzbUnit(TerminalWire::zirnNegotiation(kZirn, 69, full));
+    zirn += zirnUnit('T', TerminalWire::u32(5) + record(kFullRecord, 7));
+    zirn += zirnUnit('C', record(kFullRecord, 8));
+    zirn += zirnUnit('A', Bytes(1, '\2') + record(kFullRecord, 9) + record(kFullRecord, 10));
+    zirn += pingUnit() + kvzbUnit(Bytes()) + rawUnit("\x7E\x58garbage");
+    write(dir + "/units-zirn", stream(17, 4, zirn));
+    write(dir + "/units-zirn-large-pieces", stream(19, 5, zirn));
+
+    Bytes r32 = record(32, 3);
+    r32[0] = 0x42;
+    Bytes kvzb = kvzbUnit("*>S:SEED03") + kvzbUnit("*>T" + r32) + kvzbUnit("*>A\x02" + r32 + r32);
+    kvzb += kvzbUnit("*@C ok") + kvzbUnit("*#V:A:B:C:D") + kvzbUnit("*#A") + kvzbUnit(Bytes());
+    kvzb += kvzbUnit("*>ZIRN") + kvzbUnit("*>T") + kvzbUnit("*>A");  // too short for their fields
+    write(dir + "/units-kvzb", stream(23, 6, Bytes("\x04\0*!3Y", 6) + kvzb));
+}
+
 // ZIRN session input: type, length + 16 (16-bit), selected, data.
 void addPacket(Bytes& out, quint8 type, const Bytes& data, quint8 selected = 0)
 {
@@ -189,6 +219,7 @@ int main(int argc, char** argv)
     for (const char* name : {"transport", "zirn", "xml"})
         QDir().mkpath(root + "/" + name);
     transportSeeds(root + "/transport");
+    structuredSeeds(root + "/transport");
     zirnSeeds(root + "/zirn");
     xmlSeeds(root + "/xml");
     return 0;
