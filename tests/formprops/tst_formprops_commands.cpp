@@ -124,6 +124,9 @@ void TestCommands::table_data()
     QTest::newRow("rfu, colon sent as typed") << 2 << true << ip10 << 9001 << QStringList{"12", "3", "45"} << -1
                                               << QStringList{"apn.ru", "us:er", "p:w"} << true
                                               << "*!CNCT_RFU:10.1.2.3:9001:12.3.45:apn.ru:us:er:p:w";
+    QTest::newRow("rfu, percent signs sent as typed") << 2 << true << ip10 << -1 << none << -1
+                                                     << QStringList{"%1", "%2%3", "100%"} << true
+                                                     << "*!CNCT_RFU:10.1.2.3:9000:99.99.99:%1:%2%3:100%";
     QTest::newRow("rfu, Cyrillic login") << 2 << true << ip10 << -1 << none << -1
                                          << QStringList{"", "Логин", "Пароль№"} << true
                                          << "*!CNCT_RFU:10.1.2.3:9000:99.99.99::Логин:Пароль№";
