@@ -29,7 +29,7 @@ void writeU32(uint8_t* bytes, uint32_t value)
 
 bool headerPasses(const uint8_t* header)
 {
-    return header[15] == xorChecksum(header, 15);
+    return checksumAccepted(header[15], xorChecksum(header, 15));
 }
 
 KvzbFraming::Search found(KvzbFraming::Search::Status status, int position, int kind, int size, char letter = 0)
@@ -95,13 +95,13 @@ void KvzbFraming::takeUnits(Sink& sink)
 
         if (next.kind == KindKvzb) {
             const uint8_t computed = xorChecksum(unit + HeaderSize, next.size - HeaderSize);
-            if (unit[14] != computed) {
+            if (!checksumAccepted(unit[14], computed)) {
                 sink.framingLog(QStringLiteral("Ошибка CSd KVZB принято: %1 вычислено: %2").arg(unit[14]).arg(computed));
                 continue;
             }
         } else if (next.letter != 0) {
             const uint8_t computed = crc8(unit, next.size - 1);
-            if (unit[next.size - 1] != computed) {
+            if (!checksumAccepted(unit[next.size - 1], computed)) {
                 sink.framingLog(QStringLiteral("Ошибка CRC8 ZIRN (команда ~%1) принято: %2  вычислено: %3")
                                     .arg(QChar(next.letter)).arg(unit[next.size - 1]).arg(computed));
                 continue;
@@ -174,7 +174,7 @@ KvzbFraming::Search KvzbFraming::learnPreamble(const uint8_t* bytes, int count)
             firstArriving = std::min(firstArriving, i);
             continue;
         }
-        if (header[14] != xorChecksum(header + HeaderSize, size - HeaderSize))
+        if (!checksumAccepted(header[14], xorChecksum(header + HeaderSize, size - HeaderSize)))
             continue;
         preamble = QByteArray(reinterpret_cast<const char*>(header), 4);
         server = readU32(header + 4);
