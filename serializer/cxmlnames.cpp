@@ -75,5 +75,6 @@ bool CXmlNames::isValidAttributeName(const QString& name)
     // they are, but takes namespace declarations out of the attributes.
     QString withoutColons = name;
     withoutColons.replace(QLatin1Char(':'), QLatin1Char('_'));
-    return isXmlName(withoutColons) && !name.startsWith(QLatin1String("xmlns"));
+    const bool declaration = name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"));
+    return isXmlName(withoutColons) && !declaration;
 }

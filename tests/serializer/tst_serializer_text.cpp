@@ -31,6 +31,8 @@ private slots:
     void refusedAttributeNames_data();
     void refusedAttributeNames();
     void prefixedAttributeNamesKept();
+    void declarationLikeAttributeNamesKept_data();
+    void declarationLikeAttributeNamesKept();
     void valueEscapes_data();
     void valueEscapes();
     void valueUnescapes_data();
@@ -201,6 +203,34 @@ void TstSerializerText::prefixedAttributeNamesKept()
     std::unique_ptr<CSerialize> reread(openBytes(saved));
     QVERIFY(reread);
     QCOMPARE(reread->root()->attributeCount(), 2);
+}
+
+void TstSerializerText::declarationLikeAttributeNamesKept_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("letters after xmlns") << QByteArray("xmlnsX");
+    QTest::newRow("underscore after xmlns") << QByteArray("xmlns_");
+    QTest::newRow("prefix starting with xmlns") << QByteArray("xmlnsa:b");
+}
+
+// Only "xmlns" itself and the "xmlns:" prefix declare namespaces; other names
+// that start with those letters are plain attributes.
+void TstSerializerText::declarationLikeAttributeNamesKept()
+{
+    QFETCH(QByteArray, name);
+    CSerialize document(0, nullptr);
+    QVERIFY(document.open());
+    CSerializeNode root(&document, "R");
+    root.setAttribute(name.constData(), "1");
+    root.commitAttributes();
+    const QByteArray saved = savedBytes(&document);
+    QCOMPARE(saved, kDeclaration + QByteArray("<R ") + name + "=\"1\">\n</R>\n");
+
+    std::unique_ptr<CSerialize> reread(openBytes("<R " + name + "=\"2\"/>"));
+    QVERIFY(reread);
+    QCOMPARE(reread->root()->attributeCount(), 1);
+    QCOMPARE(reread->root()->attributeAt(0)->name(), QString::fromLatin1(name));
+    QCOMPARE(reread->root()->attributeAt(0)->text(), QStringLiteral("2"));
 }
 
 void TstSerializerText::valueEscapes_data()
