@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <iterator>
+
 namespace {
 
 std::unique_ptr<QWidget> makeWidget(const QString& name)
@@ -58,6 +60,49 @@ QStringList wrongValues(const QWidget* group, const QString& label, const QStrin
     return wrong;
 }
 
+template <typename Group, void (Group::*Setter)(const QString&)>
+void callSetter(QWidget* group, const QString& text)
+{
+    (static_cast<Group*>(group)->*Setter)(text);
+}
+
+// Each text setter of the CAN and fuel-sensor groups and the label it writes.
+struct TextSetter {
+    const char* group;
+    const char* label;
+    void (*set)(QWidget*, const QString&);
+};
+
+using CAN = CMO_FormProperty_CAN;
+using Digital = CMO_FormProperty_Digital;
+
+const TextSetter kTextSetters[] = {
+    {"CAN", "label_CAN_FuelLevel_Value", &callSetter<CAN, &CAN::setFuelLevel>},
+    {"CAN", "label_CAN_FuelConsumption_Value", &callSetter<CAN, &CAN::setFuelConsumption>},
+    {"CAN", "label_CAN_FullRun_Value", &callSetter<CAN, &CAN::setFullRun>},
+    {"CAN", "label_CAN_AxleLoad_Value_1", &callSetter<CAN, &CAN::setAxleLoad1>},
+    {"CAN", "label_CAN_AxleLoad_Value_2", &callSetter<CAN, &CAN::setAxleLoad2>},
+    {"CAN", "label_CAN_AxleLoad_Value_3", &callSetter<CAN, &CAN::setAxleLoad3>},
+    {"CAN", "label_CAN_AxleLoad_Value_4", &callSetter<CAN, &CAN::setAxleLoad4>},
+    {"CAN", "label_CAN_AxleLoad_Value_5", &callSetter<CAN, &CAN::setAxleLoad5>},
+    {"CAN", "label_CAN_Speed_Value", &callSetter<CAN, &CAN::setSpeed>},
+    {"CAN", "label_CAN_Temp_Value", &callSetter<CAN, &CAN::setTemp>},
+    {"CAN", "label_CAN_EngineTurns_Value", &callSetter<CAN, &CAN::setEngineTurns>},
+    {"CAN", "label_CAN_PedalAccel_Value", &callSetter<CAN, &CAN::setPedalAccel>},
+    {"CAN", "label_CAN_PedalStop_Value", &callSetter<CAN, &CAN::setPedalStop>},
+    {"CAN", "label_CAN_EngineLoad_Value", &callSetter<CAN, &CAN::setEngineLoad>},
+    {"CAN", "label_CAN_LevelFiltr_Value", &callSetter<CAN, &CAN::setLevelFiltr>},
+    {"CAN", "label_CAN_EngineTime_Value", &callSetter<CAN, &CAN::setEngineTime>},
+    {"CAN", "label_CAN_TimeTO_Value", &callSetter<CAN, &CAN::setTimeTO>},
+    {"Digital", "label_D1_Level_Value", &callSetter<Digital, &Digital::setD1>},
+    {"Digital", "label_D2_Level_Value", &callSetter<Digital, &Digital::setD2>},
+    {"Digital", "label_D3_Level_Value", &callSetter<Digital, &Digital::setD3>},
+    {"Digital", "label_D4_Level_Value", &callSetter<Digital, &Digital::setD4>},
+    {"Digital", "label_D5_Level_Value", &callSetter<Digital, &Digital::setD5>},
+    {"Digital", "label_D6_Level_Value", &callSetter<Digital, &Digital::setD6>},
+    {"Digital", "label_RS232_Level_Value", &callSetter<Digital, &Digital::setRS232>},
+};
+
 } // namespace
 
 class TestForms : public QObject
@@ -70,10 +115,8 @@ private slots:
     void captions();
     void lockButtons_data();
     void lockButtons();
-    void canSetters_data();
-    void canSetters();
-    void fuelSetters_data();
-    void fuelSetters();
+    void textSetters_data();
+    void textSetters();
     void textsAreNeverMarkup_data();
     void textsAreNeverMarkup();
 };
@@ -288,69 +331,28 @@ void TestForms::lockButtons()
     QCOMPARE(TestKit::iconName(b, 16), picture);
 }
 
-void TestForms::canSetters_data()
+void TestForms::textSetters_data()
 {
-    QTest::addColumn<int>("setter");   // index into the table of canSetters()
-    QTest::addColumn<QString>("label");
-    const char* const labels[] = {
-        "label_CAN_FuelLevel_Value", "label_CAN_FuelConsumption_Value", "label_CAN_FullRun_Value",
-        "label_CAN_AxleLoad_Value_1", "label_CAN_AxleLoad_Value_2", "label_CAN_AxleLoad_Value_3",
-        "label_CAN_AxleLoad_Value_4", "label_CAN_AxleLoad_Value_5", "label_CAN_Speed_Value",
-        "label_CAN_Temp_Value", "label_CAN_EngineTurns_Value", "label_CAN_PedalAccel_Value",
-        "label_CAN_PedalStop_Value", "label_CAN_EngineLoad_Value", "label_CAN_LevelFiltr_Value",
-        "label_CAN_EngineTime_Value", "label_CAN_TimeTO_Value"};
-    for (int i = 0; i < 17; ++i)
-        QTest::newRow(labels[i]) << i << labels[i];
+    QTest::addColumn<int>("row");   // index into kTextSetters
+    for (int i = 0; i < int(std::size(kTextSetters)); ++i)
+        QTest::newRow(kTextSetters[i].label) << i;
 }
 
-void TestForms::canSetters()
+void TestForms::textSetters()
 {
-    QFETCH(int, setter);
-    QFETCH(QString, label);
-    using Setter = void (CMO_FormProperty_CAN::*)(const QString&);
-    const Setter setters[] = {
-        &CMO_FormProperty_CAN::setFuelLevel, &CMO_FormProperty_CAN::setFuelConsumption,
-        &CMO_FormProperty_CAN::setFullRun, &CMO_FormProperty_CAN::setAxleLoad1,
-        &CMO_FormProperty_CAN::setAxleLoad2, &CMO_FormProperty_CAN::setAxleLoad3,
-        &CMO_FormProperty_CAN::setAxleLoad4, &CMO_FormProperty_CAN::setAxleLoad5,
-        &CMO_FormProperty_CAN::setSpeed, &CMO_FormProperty_CAN::setTemp,
-        &CMO_FormProperty_CAN::setEngineTurns, &CMO_FormProperty_CAN::setPedalAccel,
-        &CMO_FormProperty_CAN::setPedalStop, &CMO_FormProperty_CAN::setEngineLoad,
-        &CMO_FormProperty_CAN::setLevelFiltr, &CMO_FormProperty_CAN::setEngineTime,
-        &CMO_FormProperty_CAN::setTimeTO};
-
-    CMO_FormProperty_CAN can;
-    (can.*setters[setter])(QStringLiteral("n/a"));
-    QCOMPARE(wrongValues(&can, label, "n/a", QString(), 17), QStringList());
-    auto* value = can.findChild<QLabel*>(label);
-    QCOMPARE(value->alignment(), Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
-    QCOMPARE(value->font().bold(), false);
-}
-
-void TestForms::fuelSetters_data()
-{
-    QTest::addColumn<int>("setter");
-    QTest::addColumn<QString>("label");
-    const char* const labels[] = {"label_D1_Level_Value", "label_D2_Level_Value", "label_D3_Level_Value",
-                                  "label_D4_Level_Value", "label_D5_Level_Value", "label_D6_Level_Value",
-                                  "label_RS232_Level_Value"};
-    for (int i = 0; i < 7; ++i)
-        QTest::newRow(labels[i]) << i << labels[i];
-}
-
-void TestForms::fuelSetters()
-{
-    QFETCH(int, setter);
-    QFETCH(QString, label);
-    using Setter = void (CMO_FormProperty_Digital::*)(const QString&);
-    const Setter setters[] = {&CMO_FormProperty_Digital::setD1, &CMO_FormProperty_Digital::setD2,
-                              &CMO_FormProperty_Digital::setD3, &CMO_FormProperty_Digital::setD4,
-                              &CMO_FormProperty_Digital::setD5, &CMO_FormProperty_Digital::setD6,
-                              &CMO_FormProperty_Digital::setRS232};
-
-    CMO_FormProperty_Digital digital;
-    (digital.*setters[setter])(QStringLiteral("512"));
-    QCOMPARE(wrongValues(&digital, label, "512", "0", 7), QStringList());
+    QFETCH(int, row);
+    const TextSetter& setter = kTextSetters[row];
+    const bool can = QLatin1String(setter.group) == QLatin1String("CAN");
+    auto widget = TestKit::makeGroup(setter.group);
+    setter.set(widget.get(), QStringLiteral("n/a"));
+    // Untouched CAN values are empty, untouched fuel levels "0".
+    QCOMPARE(wrongValues(widget.get(), setter.label, "n/a", can ? QString() : QString("0"), can ? 17 : 7),
+             QStringList());
+    if (can) {
+        auto* value = widget->findChild<QLabel*>(setter.label);
+        QCOMPARE(value->alignment(), Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+        QCOMPARE(value->font().bold(), false);
+    }
 }
 
 void TestForms::textsAreNeverMarkup_data()
