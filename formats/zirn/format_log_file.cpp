@@ -54,7 +54,7 @@ QByteArray FormatLogFile::hexDump(const uint8_t* bytes, int count)
 {
     static const char digits[] = "0123456789abcdef";
     QByteArray dump;
-    if (!bytes)
+    if (!bytes || count < 0)
         count = 0;
     dump.reserve(count * 5 + (count / 16 + 1) * 2);
     for (int i = 0; i < count; ++i) {

@@ -24,7 +24,8 @@ public:
     // name "/", "\", control characters and a leading "." become "_".
     static QString filePath(const QString& terminalName);
     static QString safeFileName(const QString& terminalName);
-    // " 0x.." per byte, "\r\n" after every 16 bytes and after the last.
+    // " 0x.." per byte, "\r\n" after every 16 bytes and after the last; no
+    // bytes (or a negative count) give "\r\n" alone.
     static QByteArray hexDump(const uint8_t* bytes, int count);
 
 private:

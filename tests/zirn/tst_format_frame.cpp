@@ -113,6 +113,7 @@ private slots:
     void messagesBeforeInitializeDoNothing();
     void hexDump_data();
     void hexDump();
+    void negativeCountDumpsNothing();
     void entryBytes();
     void cyrillicIsWindows1251();
     void noTempFolderWritesNothing();
@@ -204,6 +205,18 @@ void TstFormatFrame::hexDump()
     QFETCH(QByteArray, dump);
     QCOMPARE(FormatLogFile::hexDump(reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size()),
              dump);
+}
+
+// A byte count below zero from a caller dumps no bytes instead of asking
+// for a buffer of four gigabytes.
+void TstFormatFrame::negativeCountDumpsNothing()
+{
+    const uint8_t bytes[] = {0x7f};
+    QCOMPARE(FormatLogFile::hexDump(bytes, -1), QByteArray("\r\n"));
+    QCOMPARE(FormatLogFile::hexDump(bytes, -100), QByteArray("\r\n"));
+    FormatLogFile::writeLog(QStringLiteral("T1"), QStringLiteral("Ping"), QStringLiteral("Ping"), bytes, -7);
+    QCOMPARE(withoutStamps(readFile(QStringLiteral("Temp/T1.log"))),
+             QByteArray("<T>      Ping\r\n\r\nPing\r\n------------------------\r\n"));
 }
 
 void TstFormatFrame::entryBytes()
