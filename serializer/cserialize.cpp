@@ -39,6 +39,19 @@ CSerializeElement* findAttribute(const CSerializeElement* element, const QString
     return nullptr;
 }
 
+// True when the entry still holds what readValues gave it from a member of
+// element. Its record keeps only a cut windows-1251 copy of that text, which
+// must not replace the whole text on a commit.
+bool isUnchangedEntry(const CSerializeElement* element, const CSerializeAttribute& entry)
+{
+    const CSerializeElement* source = entry.element;
+    if (!source || source == element || element->contains(source) < 0)
+        return false;
+    char current[SERIALIZE_VALUE_SIZE];
+    KvzText::toField(current, SERIALIZE_VALUE_SIZE, source->text());
+    return std::strncmp(current, entry.value, SERIALIZE_VALUE_SIZE) == 0;
+}
+
 }
 
 CSerialize::CSerialize(const QString& fileName)
@@ -170,6 +183,8 @@ void CSerialize::writeValues(CSerializeElement* element, int count, const CSeria
     if (!element || !entries)
         return;
     for (int i = 0; i < count; ++i) {
+        if (isUnchangedEntry(element, entries[i]))
+            continue;
         const QString name = KvzText::fromField(entries[i].name, SERIALIZE_NAME_SIZE);
         const QString value = KvzText::fromField(entries[i].value, SERIALIZE_VALUE_SIZE);
         if (CSerializeElement* child = element->findChild(name)) {

@@ -39,6 +39,7 @@ private slots:
     void stringValueBounds();
     void storedValueIsReadWhole();
     void snapshotUntilCommit();
+    void commitKeepsUntouchedValuesWhole();
     void searchVisitsEveryModule();
     void searchOnAttributeAndUnboundEntries();
     void checkChildStates();
@@ -319,6 +320,30 @@ void TstSerializerNode::snapshotUntilCommit()
     QCOMPARE(after.intValue("a", 0), 2);
     QCOMPARE(after.intValue("b", 0), 3);
     QCOMPARE(after.valueCount(), 2);
+}
+
+// The snapshot holds cut windows-1251 copies; values the handle did not set
+// stay whole in the document when it commits.
+void TstSerializerNode::commitKeepsUntouchedValuesWhole()
+{
+    const QByteArray longText(300, 'y');
+    std::unique_ptr<CSerialize> document(
+        openBytes("<R w=\"x&#26085;\"><Long>" + longText + "</Long><T>&#26085;</T></R>"));
+    QVERIFY(document);
+    CSerializeNode root(document.get(), document->root());
+    QCOMPARE(root.attribute("w", QString()), QStringLiteral("x?"));
+    root.setInt("n", 1);
+    QCOMPARE(root.commitAttributes(), 0);
+    QCOMPARE(savedBytes(document.get()), kDeclaration + QByteArray("<R n=\"1\" w=\"x&#26085;\">\n"
+                                                                   "\t<Long>") + longText + "</Long>\n"
+                                                                   "\t<T>&#26085;</T>\n"
+                                                                   "</R>\n");
+    root.setString("w", QStringLiteral("changed"));
+    root.setInt("Long", 7);
+    root.commitAttributes();
+    QCOMPARE(document->root()->attributeAt(0)->text(), QStringLiteral("changed"));
+    QCOMPARE(document->root()->childAt(0)->text(), QStringLiteral("7"));
+    QCOMPARE(document->root()->childAt(1)->text(), QStringLiteral("\u65E5"));
 }
 
 void TstSerializerNode::searchVisitsEveryModule()
