@@ -119,6 +119,8 @@ private slots:
     void textSetters();
     void textsAreNeverMarkup_data();
     void textsAreNeverMarkup();
+    void longTextsWrap_data();
+    void longTextsWrap();
 };
 
 void TestForms::form_data()
@@ -395,6 +397,39 @@ void TestForms::textsAreNeverMarkup()
     QCOMPARE(l->text(), hostile);
     // Shown as markup it would be one large "x"; as text it is all ten characters.
     QVERIFY(l->sizeHint().width() >= l->fontMetrics().horizontalAdvance(hostile));
+}
+
+void TestForms::longTextsWrap_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Object name") << "Object" << "label_Name_Text";
+    QTest::newRow("Object ID") << "Object" << "label_FullName_Text";
+    QTest::newRow("Event event") << "Event" << "label_Event_Text";
+    QTest::newRow("Event time") << "Event" << "label_DateTime_Text";
+}
+
+void TestForms::longTextsWrap()
+{
+    // A long text takes more lines in its value column, not more width.
+    QFETCH(QString, group);
+    QFETCH(QString, label);
+    const QString longText = QStringLiteral("слово ").repeated(40).trimmed();
+    auto widget = TestKit::makeGroup(group);
+    const int width = widget->width();
+    auto* l = widget->findChild<QLabel*>(label);
+    if (auto* g = qobject_cast<CMO_FormProperty_Object*>(widget.get()))
+        label == "label_Name_Text" ? g->setName(longText) : g->setFullName(longText);
+    if (auto* g = qobject_cast<CMO_FormProperty_Event*>(widget.get()))
+        label == "label_Event_Text" ? g->setEvent(longText) : g->setDateTime(longText);
+    QCOMPARE(l->text(), longText);
+    QVERIFY(widget->minimumSizeHint().width() <= width);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    QVERIFY(widget->width() <= width);
+    QVERIFY(l->width() <= width);
+    QVERIFY2(l->heightForWidth(l->width()) >= 3 * l->fontMetrics().height(),
+             qPrintable(QString::number(l->heightForWidth(l->width()))));
 }
 
 QTEST_MAIN(TestForms)
