@@ -66,7 +66,7 @@ void callSetter(QWidget* group, const QString& text)
     (static_cast<Group*>(group)->*Setter)(text);
 }
 
-// Each text setter of the CAN and fuel-sensor groups and the label it writes.
+// Each setter of a ready-made text and the label it writes.
 struct TextSetter {
     const char* group;
     const char* label;
@@ -75,8 +75,18 @@ struct TextSetter {
 
 using CAN = CMO_FormProperty_CAN;
 using Digital = CMO_FormProperty_Digital;
+using Event = CMO_FormProperty_Event;
+using Navigation = CMO_FormProperty_Navigation;
+using Object = CMO_FormProperty_Object;
+using Work = CMO_FormProperty_Work;
 
 const TextSetter kTextSetters[] = {
+    {"Object", "label_Name_Text", &callSetter<Object, &Object::setName>},
+    {"Object", "label_FullName_Text", &callSetter<Object, &Object::setFullName>},
+    {"Work", "label_Engine_Text", &callSetter<Work, &Work::setEngine>},
+    {"Event", "label_Event_Text", &callSetter<Event, &Event::setEvent>},
+    {"Event", "label_DateTime_Text", &callSetter<Event, &Event::setDateTime>},
+    {"Navigation", "label_DateTime_Text", &callSetter<Navigation, &Navigation::setDateTime>},
     {"CAN", "label_CAN_FuelLevel_Value", &callSetter<CAN, &CAN::setFuelLevel>},
     {"CAN", "label_CAN_FuelConsumption_Value", &callSetter<CAN, &CAN::setFuelConsumption>},
     {"CAN", "label_CAN_FullRun_Value", &callSetter<CAN, &CAN::setFullRun>},
@@ -102,6 +112,18 @@ const TextSetter kTextSetters[] = {
     {"Digital", "label_D6_Level_Value", &callSetter<Digital, &Digital::setD6>},
     {"Digital", "label_RS232_Level_Value", &callSetter<Digital, &Digital::setRS232>},
 };
+
+// One data row (column "row", the index into kTextSetters) per setter of
+// the given groups.
+void addTextSetterRows(const QStringList& groups)
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kTextSetters)); ++i) {
+        const TextSetter& setter = kTextSetters[i];
+        if (groups.contains(QLatin1String(setter.group)))
+            QTest::addRow("%s %s", setter.group, setter.label) << i;
+    }
+}
 
 } // namespace
 
@@ -335,9 +357,7 @@ void TestForms::lockButtons()
 
 void TestForms::textSetters_data()
 {
-    QTest::addColumn<int>("row");   // index into kTextSetters
-    for (int i = 0; i < int(std::size(kTextSetters)); ++i)
-        QTest::newRow(kTextSetters[i].label) << i;
+    addTextSetterRows({"CAN", "Digital"});
 }
 
 void TestForms::textSetters()
@@ -359,41 +379,18 @@ void TestForms::textSetters()
 
 void TestForms::textsAreNeverMarkup_data()
 {
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("Object name") << "Object" << "label_Name_Text";
-    QTest::newRow("Object ID") << "Object" << "label_FullName_Text";
-    QTest::newRow("Work engine") << "Work" << "label_Engine_Text";
-    QTest::newRow("Event event") << "Event" << "label_Event_Text";
-    QTest::newRow("Event time") << "Event" << "label_DateTime_Text";
-    QTest::newRow("Navigation time") << "Navigation" << "label_DateTime_Text";
-    QTest::newRow("Digital D1") << "Digital" << "label_D1_Level_Value";
-    QTest::newRow("CAN fuel") << "CAN" << "label_CAN_FuelLevel_Value";
+    addTextSetterRows({"Object", "Work", "Event", "Navigation", "Digital", "CAN"});
 }
 
 void TestForms::textsAreNeverMarkup()
 {
     // A terminal may call itself anything; what it sends is shown as text.
-    QFETCH(QString, group);
-    QFETCH(QString, label);
+    QFETCH(int, row);
+    const TextSetter& setter = kTextSetters[row];
     const QString hostile = QStringLiteral("<h1>x</h1>");
-    auto widget = TestKit::makeGroup(group);
-    if (auto* g = qobject_cast<CMO_FormProperty_Object*>(widget.get())) {
-        g->setName(hostile);
-        g->setFullName(hostile);
-    } else if (auto* g = qobject_cast<CMO_FormProperty_Work*>(widget.get())) {
-        g->setEngine(hostile);
-    } else if (auto* g = qobject_cast<CMO_FormProperty_Event*>(widget.get())) {
-        g->setEvent(hostile);
-        g->setDateTime(hostile);
-    } else if (auto* g = qobject_cast<CMO_FormProperty_Navigation*>(widget.get())) {
-        g->setDateTime(hostile);
-    } else if (auto* g = qobject_cast<CMO_FormProperty_Digital*>(widget.get())) {
-        g->setD1(hostile);
-    } else if (auto* g = qobject_cast<CMO_FormProperty_CAN*>(widget.get())) {
-        g->setFuelLevel(hostile);
-    }
-    auto* l = widget->findChild<QLabel*>(label);
+    auto widget = TestKit::makeGroup(setter.group);
+    setter.set(widget.get(), hostile);
+    auto* l = widget->findChild<QLabel*>(setter.label);
     QCOMPARE(l->text(), hostile);
     // Shown as markup it would be one large "x"; as text it is all ten characters.
     QVERIFY(l->sizeHint().width() >= l->fontMetrics().horizontalAdvance(hostile));
@@ -401,27 +398,19 @@ void TestForms::textsAreNeverMarkup()
 
 void TestForms::longTextsWrap_data()
 {
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("Object name") << "Object" << "label_Name_Text";
-    QTest::newRow("Object ID") << "Object" << "label_FullName_Text";
-    QTest::newRow("Event event") << "Event" << "label_Event_Text";
-    QTest::newRow("Event time") << "Event" << "label_DateTime_Text";
+    addTextSetterRows({"Object", "Event"});
 }
 
 void TestForms::longTextsWrap()
 {
     // A long text takes more lines in its value column, not more width.
-    QFETCH(QString, group);
-    QFETCH(QString, label);
+    QFETCH(int, row);
+    const TextSetter& setter = kTextSetters[row];
     const QString longText = QStringLiteral("слово ").repeated(40).trimmed();
-    auto widget = TestKit::makeGroup(group);
+    auto widget = TestKit::makeGroup(setter.group);
     const int width = widget->width();
-    auto* l = widget->findChild<QLabel*>(label);
-    if (auto* g = qobject_cast<CMO_FormProperty_Object*>(widget.get()))
-        label == "label_Name_Text" ? g->setName(longText) : g->setFullName(longText);
-    if (auto* g = qobject_cast<CMO_FormProperty_Event*>(widget.get()))
-        label == "label_Event_Text" ? g->setEvent(longText) : g->setDateTime(longText);
+    setter.set(widget.get(), longText);
+    auto* l = widget->findChild<QLabel*>(setter.label);
     QCOMPARE(l->text(), longText);
     QVERIFY(widget->minimumSizeHint().width() <= width);
     widget->show();
