@@ -2,6 +2,7 @@
 // right: units with wrong XOR or CRC-8 bytes are handed on, and every other
 // rule of the search still holds.
 #include "kvzb_framing.h"
+#include "protocol_recorder.h"
 #include "terminal_wire.h"
 
 #include <QtTest>
@@ -10,22 +11,7 @@ using namespace TerminalWire;
 
 namespace {
 
-class Recorder : public KvzbFraming::Sink
-{
-public:
-    QList<QByteArray> units; // "<kind> <hex>"
-    QStringList logs;
-
-    bool framingActive() const override { return true; }
-    void framingUnit(int kind, const uint8_t* bytes, int size) override
-    {
-        units.append(QByteArray::number(kind) + " "
-                     + QByteArray(reinterpret_cast<const char*>(bytes), size).toHex(' ').toUpper());
-    }
-    void framingLog(const QString& text) override { logs.append(text); }
-};
-
-void feed(KvzbFraming& framing, Recorder& recorder, const QByteArray& bytes)
+void feed(KvzbFraming& framing, FramingRecorder& recorder, const QByteArray& bytes)
 {
     framing.receive(reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size(), recorder);
 }
@@ -39,7 +25,7 @@ private slots:
     void wrongChecksumsAreTaken()
     {
         KvzbFraming framing;
-        Recorder recorder;
+        FramingRecorder recorder;
         // "KVZB", IDr 1, IDs 0x12345678, n 3, CSd 00 and CSp 00 both wrong, "*#V"
         const QByteArray first = QByteArray::fromHex("4B565A42 01000000 78563412 0300 00 00 2A2356");
         feed(framing, recorder, first);
@@ -60,7 +46,7 @@ private slots:
     void sizesAreStillChecked()
     {
         KvzbFraming framing;
-        Recorder recorder;
+        FramingRecorder recorder;
         feed(framing, recorder, kvzbPacket("KVZB", 1, 0x12345678, QByteArray()));
         recorder.units.clear();
         // n 65535 with wrong checksums: refused, the search moves on
