@@ -43,7 +43,7 @@ if [ "$quick" -eq 0 ]; then
     run --label "saturation, 1000 terminals" --terminals 1000 --rate 0.1 --seconds 10 --saturate --log-boxes on
 fi
 if [ "$long" -eq 1 ]; then
-    run --label "long run" --terminals 1000 --rate 10 --records 1000000 --log-boxes off
+    run --label "long run" --terminals 1000 --rate 10 --records 1000000 --seconds 900 --log-boxes off
 fi
 echo
 echo "figures kept in $out"

@@ -22,6 +22,14 @@ void BenchRun::sample()
     m_peakThreads = std::max(m_peakThreads, s.threads);
     if (m_load && m_rssAt100k == 0 && m_load->counters.answered >= kLongRunMark)
         m_rssAt100k = s.rssKb;
+    // A long run reports its progress every 10 s, so a slowdown shows as it comes.
+    if (m_load && m_options.records && ++m_ticks % 100 == 0) {
+        const uint64_t answered = m_load->counters.answered;
+        std::printf("  %5d s: %llu answered, %.0f/s over the last 10 s, RSS %.1f MB\n", m_ticks / 10,
+                    static_cast<unsigned long long>(answered), (answered - m_answeredAtLastReport) / 10.0,
+                    s.rssKb / 1024.0);
+        m_answeredAtLastReport = answered;
+    }
 }
 
 BenchRun::Window BenchRun::measure(LoadGenerator& load, double rate, double seconds, uint64_t records)
@@ -140,8 +148,13 @@ int BenchRun::exec()
         const double half = saturation / 2 / std::max(1, connected);
         printWindow("at half the saturation rate", measure(load, half, m_options.seconds, 0));
     } else if (m_options.records) {
-        const Window w = measure(load, m_options.rate, 1e9, m_options.records);
+        // --seconds bounds a long run too: a server that slows down ends it.
+        const Window w = measure(load, m_options.rate, m_options.seconds, m_options.records);
         printWindow("long run", w);
+        if (w.answered < m_options.records)
+            std::printf("  long run STOPPED after %.0f s: %llu of %llu records answered\n", w.seconds,
+                        static_cast<unsigned long long>(w.answered),
+                        static_cast<unsigned long long>(m_options.records));
         const long end = ProcessStats::read(m_velkor.pid()).rssKb;
         std::printf("  RSS at record 100000 / %llu  %.1f / %.1f MB (%+.1f%%)\n",
                     static_cast<unsigned long long>(m_options.records), m_rssAt100k / 1024.0,

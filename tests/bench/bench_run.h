@@ -49,6 +49,8 @@ private:
     long m_peakRssKb = 0;
     int m_peakThreads = 0;
     long m_rssAt100k = 0;
+    int m_ticks = 0;
+    uint64_t m_answeredAtLastReport = 0;
     LoadGenerator* m_load = nullptr;
 };
 

@@ -18,7 +18,7 @@ void usage()
         "usage: kvz_bench_load [options]\n"
         "  --terminals N      terminals to connect (100)\n"
         "  --rate R           records per second per terminal, 0 = each right after its answer (10)\n"
-        "  --seconds S        length of the measured load (10)\n"
+        "  --seconds S        length of the measured load; the longest a long run may take (10)\n"
         "  --kvzb-share F     share of terminals that send \"*>T\" instead of \"~T\" (0.1)\n"
         "  --log-boxes on|off both log pane check boxes (off)\n"
         "  --saturate         raise the rate until answers fall behind, then measure at half of it\n"
