@@ -12,6 +12,10 @@ void KvzDriverHost::setHost(KvzHostCallback aCallback, void* aCore, void* aRecor
 void KvzDriverHost::noteReceived(const QString& handle, int code)
 {
     received << QStringLiteral("%1 %2").arg(code).arg(handle);
+    if (replyCode != 0 && code == replyCode) {
+        replyCode = 0;
+        packet(replyPacket);
+    }
 }
 
 int KvzDriverHost::call(void* target, int code, void* data, void* out)
@@ -50,6 +54,8 @@ bool KvzDriverHost::handle(const QString& command, const QStringList& args, KvzD
         answer = route(args);
     else if (command == QLatin1String("packet"))
         answer = packet(args);
+    else if (command == QLatin1String("onreceive"))
+        answer = armReply(args);
     else if (command == QLatin1String("raw"))
         answer = raw(args);
     else if (command == QLatin1String("log"))
@@ -169,6 +175,17 @@ KvzDriverAnswer KvzDriverHost::packet(const QStringList& args)
     const intptr_t host = reinterpret_cast<intptr_t>(p->hostObject);
     delete p;   // the host keeps no pointer to a packet once the call returns
     return KvzDriverAnswer::success(QStringLiteral("%1 %2").arg(result).arg(host));
+}
+
+// onreceive <code> <the 10 words of "packet"> -> "0": the next time the
+// driver receives that code, it sends the packet from inside that call; once.
+KvzDriverAnswer KvzDriverHost::armReply(const QStringList& args)
+{
+    if (args.size() < 11)
+        return KvzDriverAnswer::failure(QStringLiteral("onreceive needs a code and 10 packet words"));
+    replyCode = args.at(0).toInt();
+    replyPacket = args.mid(1);
+    return KvzDriverAnswer::success(QStringLiteral("0"));
 }
 
 // raw <code> <hex bytes> <count> [null] -> result; "null" passes null data

@@ -13,7 +13,8 @@ class KvzDriverHost
 public:
     void setHost(KvzHostCallback callback, void* core, void* record);
     // A message that reached the driver's own ReceiveMessage; the handle
-    // as "self" when it is the driver's own.
+    // as "self" when it is the driver's own. Sends the packet that
+    // "onreceive" armed for that code, from inside the call.
     void noteReceived(const QString& handle, int code);
     // true when the command is a host command; the answer is then set
     bool handle(const QString& command, const QStringList& args, KvzDriverAnswer& answer);
@@ -29,6 +30,7 @@ private:
     KvzDriverAnswer findOne(const QStringList& args);
     KvzDriverAnswer route(const QStringList& args);
     KvzDriverAnswer packet(const QStringList& args);
+    KvzDriverAnswer armReply(const QStringList& args);
     KvzDriverAnswer raw(const QStringList& args);
     KvzDriverAnswer log(const QStringList& args);
     KvzDriverAnswer formats(const QStringList& args);
@@ -40,6 +42,8 @@ private:
     KvzModuleEntry stray;                  // an entry the registry never saw
     char bogusOwner[64] = {};              // a pointer that is no plug-in record
     QStringList received;                  // "<code> <handle>" of every message received
+    int replyCode = 0;                     // "onreceive": the code that triggers the packet
+    QStringList replyPacket;               // "onreceive": the words of a "packet" command
 };
 
 #endif // KVZ_DRIVER_HOST_H
