@@ -219,10 +219,12 @@ void KVZ_MainWindow::logDisconnect(const QString& name)
     appendLog(KvzLogText::disconnectLine(KvzLogText::now(), name));
 }
 
+// A row leaves the list before any message about it goes out, so that a
+// disconnect a plug-in reports from inside those messages no longer finds it.
 void KVZ_MainWindow::destroyDevice(KVZ_Object* row)
 {
-    row->close();
     devices.removeAll(row);
+    row->close();
     delete row;
 }
 
@@ -230,6 +232,7 @@ void KVZ_MainWindow::removeDevice(KVZ_Object* row, bool closeConnection)
 {
     if (!containsDevice(row))
         return;
+    devices.removeAll(row);
     logDisconnect(row->name());
     KvzCore* core = KvzCore::instance();
     if (core && closeConnection)

@@ -26,6 +26,7 @@ private slots:
     void reconnectOnTheSameConnectionSendsNoClose();
     void sameNameOtherIdGivesTwoRows();
     void lateDisconnectOfAReplacedConnection();
+    void disconnectReportedWhileTheOldConnectionIsClosed();
     void selectionShowsTheSessionAndItsPage();
     void selectionOfAnUnknownFormatShowsTheList();
     void removingTheSelectedRowShowsTheList();
@@ -348,6 +349,39 @@ void TstVelkorDevices::lateDisconnectOfAReplacedConnection()
     p.connection = 601;
     QCOMPARE(sendPacket(*runner, 5028, p), current);
     QCOMPARE(runner->treeRows("treeWidget"), QList<QStringList>());
+}
+
+// A transport that reports the disconnect of the connection it is told to
+// end, from inside 5034: the old row is already on its way out and is
+// neither logged nor closed twice.
+void TstVelkorDevices::disconnectReportedWhileTheOldConnectionIsClosed()
+{
+    QCOMPARE(runner->request("register", {"TRANSPORT", "ACME", "driver", "self", "12"}), QStringLiteral("0"));
+    TestPacket p;
+    p.type = 1;
+    p.module = 12;
+    p.connection = 501;
+    p.data = "S";
+    const qint64 old = sendPacket(*runner, 5027, p);
+    QVERIFY(old > 0);
+    TestPacket record = packetFor(old, 176, "r");
+    QCOMPARE(sendPacket(*runner, 5029, record), old);
+    const int from = runner->trace("tp_format_a").size();
+    QCOMPARE(runner->request("onreceive", {"5034", "5028", "0", "0", "IMEI1", "1001", QString::number(old),
+                                           "501", "12", "0", ""}), QStringLiteral("0"));
+    QVERIFY(runner->press("toolButton_Clear"));
+    p.connection = 601;
+    const qint64 current = sendPacket(*runner, 5027, p);
+    QCOMPARE(current, old + 1);
+    QCOMPARE(runner->request("received").split('\n').last(), QStringLiteral("5034 self"));
+    QCOMPARE(traceSince("tp_format_a", from), QStringList{"Receive 5032 out=1 name=IMEI1"});
+    QCOMPARE(maskTimes(runner->text("textEdit_Log")),
+             QStringLiteral("T Отключение устройства IMEI1 \nT Подключение устройства IMEI1 \n\n"
+                            "T принято от устройства IMEI1 : 1 байт \n\n 0x53,\n"));
+    QCOMPARE(runner->treeRows("treeWidget").size(), 1);
+    record.hostObject = current;
+    QCOMPARE(sendPacket(*runner, 5029, record), current);
+    QVERIFY(runner->trace("tp_format_a").value(from + 1).startsWith("Receive 5031 out=1 type=1 format=0 name=IMEI1 id=1001 length=1 host=2 conn=601 "));
 }
 
 void TstVelkorDevices::selectionShowsTheSessionAndItsPage()
