@@ -25,6 +25,8 @@ private slots:
     void terminalNamesAreNotMarkup();
     void checkBoxes_data();
     void checkBoxes();
+    void decodedTextWithoutBytesIsEmpty_data();
+    void decodedTextWithoutBytesIsEmpty();
     void logTextIsCopiedAsGiven();
     void clearEmptiesThePane();
     void paneKeepsTheLatestParagraphs();
@@ -281,6 +283,37 @@ void TstVelkorLog::checkBoxes()
     QCOMPARE(runner.request("raw", {"5017", "51", "1"}), QStringLiteral("0"));
     QCOMPARE(log(), QStringLiteral("\nкол-во байт: 1\n\n 0x51,\n"));
     p.type = 0;
+    QCOMPARE(sendPacket(runner, 5028, p), row);
+}
+
+// A format plug-in that answers a null text, or a negative length, gives an
+// empty paragraph and nothing read from its pointer.
+void TstVelkorLog::decodedTextWithoutBytesIsEmpty_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("null text") << QByteArray("null text");
+    QTest::newRow("negative length") << QByteArray("bad length");
+}
+
+void TstVelkorLog::decodedTextWithoutBytesIsEmpty()
+{
+    QFETCH(QByteArray, data);
+    QVERIFY(runner.setChecked("checkBox_Packet", false));
+    const qint64 row = connectTerminal();
+    QVERIFY(runner.press("toolButton_Clear"));
+    QCOMPARE(runner.request("log", {"M"}), QStringLiteral("0"));
+    TestPacket p;
+    p.hostObject = row;
+    p.format = 176;
+    p.data = data;
+    QCOMPARE(sendPacket(runner, 5029, p), row);
+    QVERIFY(runner.trace("tp_format_a").last().startsWith("Receive 5033 "));
+    QCOMPARE(log(), QStringLiteral("M\n"));
+    p.data = "ok";
+    QCOMPARE(sendPacket(runner, 5029, p), row);
+    QVERIFY2(log().startsWith(QStringLiteral("M\n\ntp_format_a: пакет ")), qPrintable(log()));
+    p.type = 0;
+    p.data.clear();
     QCOMPARE(sendPacket(runner, 5028, p), row);
 }
 

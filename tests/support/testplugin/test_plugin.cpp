@@ -205,6 +205,8 @@ public:
     }
 
     // The packet's text for the log: "<id>: пакет <n>, <length> байт", windows-1251.
+    // Data beginning "null text" gets a null text of 5 bytes, data beginning
+    // "bad length" the text with a length of -3.
     void answerPacket(const void* data, KvzPacketOut* out)
     {
         const TransportPacket* p = static_cast<const TransportPacket*>(data);
@@ -213,6 +215,13 @@ public:
                                      .arg(packets).arg(p ? p->length : 0));
         out->textLength = text.size();
         out->text = text.data();
+        const QByteArray bytes = p ? QByteArray(reinterpret_cast<const char*>(p->data), p->validLength()) : QByteArray();
+        if (bytes.startsWith("null text")) {
+            out->text = nullptr;
+            out->textLength = 5;
+        } else if (bytes.startsWith("bad length")) {
+            out->textLength = -3;
+        }
     }
 
     KvzPluginInfo info;
