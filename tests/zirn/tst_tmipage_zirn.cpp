@@ -84,6 +84,7 @@ private slots:
     void noDataTexts();
     void displayTexts_data();
     void displayTexts();
+    void textsIgnoreTheProcessLocale();
 };
 
 void TstTmiPageZirn::initTestCase()
@@ -353,6 +354,26 @@ void TstTmiPageZirn::displayTexts()
     negotiate(page, maskOf(QVector<int>{field}));
     QVERIFY(parse(page, bytes));
     QCOMPARE(displayOps().at(op)(page), text);
+}
+
+// Floats and times are written the same under a locale with a decimal comma
+// and group separators.
+void TstTmiPageZirn::textsIgnoreTheProcessLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TmiPage_Zirn page;
+    const QVector<Value> values = {{3, le(1700000000, 4)}, {13, f32(12.5f)}, {15, f32(1234567.0f)},
+                                   {53, le(16984, 2)}, {54, f32(1234.5f)}, {57, f32(0.25f)}};
+    negotiate(page, maskOf(values));
+    const bool parsed = parse(page, recordOf(values));
+    const QString record = page.recordText();
+    const QString texts = page.canFuelLevelText() + QLatin1Char('|') + page.canFuelConsumptionText()
+        + QLatin1Char('|') + page.canFullRunText() + QLatin1Char('|') + page.timeText();
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(parsed);
+    QCOMPARE(record, QStringLiteral("Time = 1700000000; Speed = 12.5; Run = 1.23457e+06; CAN_FuelLevel = 16984; "
+                                    "CAN_FuelConsumption = 1234.5; CAN_FullRun = 0.25; "));
+    QCOMPARE(texts, QStringLiteral("1698.4 л|1234.5 л|0.25 км|23:13:20 14.11.23"));
 }
 
 QTEST_GUILESS_MAIN(TstTmiPageZirn)
