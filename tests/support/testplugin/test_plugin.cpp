@@ -206,7 +206,8 @@ public:
 
     // The packet's text for the log: "<id>: пакет <n>, <length> байт", windows-1251.
     // Data beginning "null text" gets a null text of 5 bytes, data beginning
-    // "bad length" the text with a length of -3.
+    // "bad length" the text with a length of -3; data beginning "disconnect"
+    // sends 5028 for the packet's terminal from inside the call.
     void answerPacket(const void* data, KvzPacketOut* out)
     {
         const TransportPacket* p = static_cast<const TransportPacket*>(data);
@@ -221,6 +222,13 @@ public:
             out->textLength = 5;
         } else if (bytes.startsWith("bad length")) {
             out->textLength = -3;
+        } else if (bytes.startsWith("disconnect")) {
+            // as if the terminal's disconnect arrived while the page refreshes
+            TransportPacket closed;
+            closed.copyFrom(*p);
+            closed.type = PT_CLOSED_OR_SENT;
+            closed.length = 0;
+            callHost(MSG_DEVICE_DISCONNECTED, &closed, nullptr);
         }
     }
 
