@@ -299,9 +299,10 @@ void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetI
     const int32_t id = item->text(0).toInt();
     for (KVZ_Object* row : devices) {
         if (row->name() == name && row->deviceId() == id) {
+            const int32_t format = row->formatNumber();   // the row may end during its show
             row->show();
             if (formatList)
-                ui.stackedWidget_Property->setCurrentIndex(formatList->pageForFormat(row->formatNumber()));
+                ui.stackedWidget_Property->setCurrentIndex(formatList->pageForFormat(format));
             return;
         }
     }

@@ -3,6 +3,7 @@
 #include "kvz_core.h"
 #include "kvz_logtext.h"
 
+#include <QPointer>
 #include <QTreeWidget>
 
 namespace {
@@ -41,20 +42,28 @@ bool KVZ_Object::isSelected() const
     return item && item->isSelected();
 }
 
+// The row may end while the format plug-in handles its messages (a
+// disconnect delivered by an event loop that the plug-in runs): nothing of
+// it is touched after that.
 void KVZ_Object::packetReceived(const TransportPacket& packet, KvzPacketOut& out)
 {
     KvzCore* core = KvzCore::instance();
+    const QPointer<KVZ_Object> alive(this);
     lastFormatNumber = packet.formatNumber;
     if (!formatRecord && core) {
         formatRecord = core->findFormat(packet.formatNumber);
         if (formatRecord)
             core->sendToPlugin(formatRecord, MSG_SESSION_OPEN, handshakeCopy, kvzIntArg(1));
+        if (!alive)
+            return;
     }
     if (item && packet.type != PT_PING && packet.type != PT_ZIRN_PING)
         item->setText(ColFormat, core ? core->formatName(packet.formatNumber) : QString());
     out.selected = isSelected() ? 1 : 0;
     if (formatRecord && core)
         core->sendToPlugin(formatRecord, MSG_SESSION_PACKET, const_cast<TransportPacket*>(&packet), &out);
+    if (!alive)
+        return;
     receivedTotal += packet.validLength();
     if (item) {
         item->setText(ColReceived, QString::number(receivedTotal));

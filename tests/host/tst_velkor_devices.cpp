@@ -27,6 +27,7 @@ private slots:
     void sameNameOtherIdGivesTwoRows();
     void lateDisconnectOfAReplacedConnection();
     void disconnectReportedWhileTheOldConnectionIsClosed();
+    void disconnectArrivingWhileAPacketIsHandled();
     void selectionShowsTheSessionAndItsPage();
     void selectionOfAnUnknownFormatShowsTheList();
     void removingTheSelectedRowShowsTheList();
@@ -382,6 +383,26 @@ void TstVelkorDevices::disconnectReportedWhileTheOldConnectionIsClosed()
     record.hostObject = current;
     QCOMPARE(sendPacket(*runner, 5029, record), current);
     QVERIFY(runner->trace("tp_format_a").value(from + 1).startsWith("Receive 5031 out=1 type=1 format=0 name=IMEI1 id=1001 length=1 host=2 conn=601 "));
+}
+
+// A disconnect that arrives while the format plug-in handles the row's
+// packet (in an event loop of its own, say): the row goes at once, and
+// nothing of it is touched afterwards.
+void TstVelkorDevices::disconnectArrivingWhileAPacketIsHandled()
+{
+    const qint64 row = connectTerminal("IMEI1", 1001, 501);
+    const int from = runner->trace("tp_format_a").size();
+    TestPacket p = packetFor(row, 176, "disconnect");
+    QCOMPARE(sendPacket(*runner, 5029, p), row);
+    const QStringList t = traceSince("tp_format_a", from);
+    QCOMPARE(t.size(), 4);
+    QVERIFY(t.at(0).startsWith("Receive 5031 out=1 "));
+    QCOMPARE(t.at(1), QStringLiteral("Receive 5032 out=1 name=IMEI1"));
+    QCOMPARE(t.at(2), QStringLiteral("Callback 5028 -> 0"));
+    QVERIFY(t.at(3).startsWith("Receive 5033 selected=0 type=2 "));
+    QCOMPARE(runner->treeRows("treeWidget"), QList<QStringList>());
+    QCOMPARE(connectTerminal("IMEI1", 1001, 601), row + 1);
+    QCOMPARE(runner->treeRows("treeWidget").size(), 1);
 }
 
 void TstVelkorDevices::selectionShowsTheSessionAndItsPage()
