@@ -7,6 +7,8 @@
 #include "zirn_test_encoder.h"
 #include "zirn_test_packets.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -70,12 +72,14 @@ private slots:
     void selectingTheRowShowsTheRecord();
     void buttonReachesTheTerminal();
     void disconnectEndsTheLog();
+    void networkNameStaysInTemp();
 
 private:
     std::unique_ptr<VelkorRunner> m_runner;
     std::unique_ptr<ScriptedTerminal> m_terminal;
     QByteArray m_negotiation;
     QByteArray m_frames[4];
+    quint16 m_port = 0;
 };
 
 void TstZirnBlackbox::initTestCase()
@@ -87,6 +91,7 @@ void TstZirnBlackbox::initTestCase()
     QVERIFY2(m_runner->start(), qPrintable(m_runner->lastError()));
 
     const quint16 port = freePort();
+    m_port = port;
     // the transport's settings (the page's command group has a port field too)
     const QString portField = QStringLiteral("KVZB_FormServerSettingsClass/spinBox_Port");
     QVERIFY(m_runner->isEnabled(portField));   // the server group is on
@@ -207,6 +212,32 @@ void TstZirnBlackbox::disconnectEndsTheLog()
     QVERIFY(VelkorRunner::waitFor([&] { return m_runner->treeRows(QStringLiteral("treeWidget")).isEmpty(); }));
     QVERIFY(withoutStamps(m_runner->readFile(logName)).contains(
         "<T>      Command\r\n"));
+}
+
+// A terminal that calls itself "../ZX" gets its log file inside Temp/ under
+// a file name of its own, and nothing is written beside the working folder.
+void TstZirnBlackbox::networkNameStaysInTemp()
+{
+    ScriptedTerminal terminal(QByteArray("KVZB"), kServerId, kDeviceId + 1);
+    QVERIFY(terminal.connectTo(m_port));
+    TerminalWire::KvzbPacket answer;
+    terminal.sendPacket("*>S:../ZX");
+    QVERIFY(terminal.takeKvzb(answer));
+    QCOMPARE(answer.data, QByteArray("*<S"));
+    terminal.send(terminal.packet(TerminalWire::zirnNegotiation(0xB0, 69, TerminalWire::fullZirnMask())));
+    QVERIFY(terminal.takeKvzb(answer));
+    terminal.send(TerminalWire::zirnPing());
+
+    const QString logName = QStringLiteral("Temp/_._ZX.log");
+    QVERIFY(VelkorRunner::waitFor([&] { return m_runner->readFile(logName).contains("      Ping\r\n"); }));
+    terminal.closeGracefully();
+    QVERIFY(VelkorRunner::waitFor([&] { return m_runner->readFile(logName).endsWith(
+        "      Disconnect\r\n\r\n\r\n-------------------\r\n\r\n------------------------\r\n"); }));
+    QCOMPARE(QDir(m_runner->path(QStringLiteral("Temp"))).entryList(QDir::Files, QDir::Name),
+             QStringList({QStringLiteral("ZT1.log"), QStringLiteral("_._ZX.log")}));
+    const QDir work(m_runner->workDir());
+    QVERIFY(!QFile::exists(work.absoluteFilePath(QStringLiteral("../ZX.log"))));
+    QVERIFY(!QFile::exists(work.absoluteFilePath(QStringLiteral("ZX.log"))));
 }
 
 QTEST_MAIN(TstZirnBlackbox)
