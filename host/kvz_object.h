@@ -42,8 +42,9 @@ private:
     KvzPluginRecord* formatRecord = nullptr;
     QString deviceName;
     int32_t id = -1;
-    int32_t receivedTotal = 0;
-    int32_t sentTotal = 0;
+    // 64 bits: a connection that lasts for weeks passes 2 GiB
+    qint64 receivedTotal = 0;
+    qint64 sentTotal = 0;
     int32_t lastFormatNumber = 0;
     QTreeWidgetItem* item = nullptr;
     // The row's own copy of the handshake, read by the format session until

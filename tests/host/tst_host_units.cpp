@@ -36,6 +36,7 @@ private slots:
     void typeNames_data();
     void typeNames();
     void eventType();
+    void rowCountsPastTwoGigabytes();
     void iconsAreCompiledIn();
     void managerOverTestPlugins();
     void formatsList();
@@ -283,6 +284,25 @@ void TstHostUnits::eventType()
 }
 
 
+
+// A terminal that stays connected for weeks: its byte counts do not turn
+// negative at 2 GiB.
+void TstHostUnits::rowCountsPastTwoGigabytes()
+{
+    QTreeWidget tree;
+    TransportPacket packet;
+    packet.clear();
+    packet.type = PT_HANDSHAKE;
+    std::strcpy(packet.deviceName, "IMEI1");
+    packet.length = 4;
+    KVZ_Object row(&tree, &packet, 1, nullptr);
+    QCOMPARE(tree.topLevelItem(0)->text(3), QStringLiteral("4"));
+    packet.type = PT_CLOSED_OR_SENT;
+    packet.length = 1024;
+    for (int i = 0; i < 2 * 1024 * 1024 + 1; ++i)
+        row.packetSent(packet);
+    QCOMPARE(tree.topLevelItem(0)->text(4), QStringLiteral("2147484672"));
+}
 
 void TstHostUnits::iconsAreCompiledIn()
 {
