@@ -34,6 +34,7 @@ private slots:
 private:
     QString log() { return maskTimes(runner.text("textEdit_Log")); }
     qint64 connectTerminal(int length = 4, bool sameId = false);
+    TestPacket recordOnNewTerminal(const QByteArray& data);
 
     VelkorRunner runner;
     qint64 transport = 0;
@@ -99,6 +100,20 @@ qint64 TstVelkorLog::connectTerminal(int length, bool sameId)
     p.module = transport;
     p.data = QByteArray::fromHex("2a3e533a").left(length);
     return sendPacket(runner, 5027, p);
+}
+
+// A new terminal, then a cleared pane with the line "M", then one record
+// packet of that terminal with the given data; the packet as sent.
+TestPacket TstVelkorLog::recordOnNewTerminal(const QByteArray& data)
+{
+    TestPacket p;
+    p.hostObject = connectTerminal();
+    p.format = 176;
+    p.data = data;
+    if (!runner.press("toolButton_Clear") || runner.request("log", {"M"}) != QLatin1String("0")
+        || sendPacket(runner, 5029, p) != p.hostObject)
+        p.hostObject = -1;
+    return p;
 }
 
 void TstVelkorLog::rawDump_data()
@@ -267,14 +282,8 @@ void TstVelkorLog::checkBoxes()
     QFETCH(QString, expected);
     QVERIFY(runner.setChecked("checkBox_Packet", raw));
     QVERIFY(runner.setChecked("checkBox_Tmi", parse));
-    const qint64 row = connectTerminal();
-    QVERIFY(runner.press("toolButton_Clear"));
-    QCOMPARE(runner.request("log", {"M"}), QStringLiteral("0"));
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 176;
-    p.data = "QR";
-    QCOMPARE(sendPacket(runner, 5029, p), row);
+    TestPacket p = recordOnNewTerminal("QR");
+    QVERIFY(p.hostObject > 0);
     QString shown = log();
     shown.replace(QRegularExpression("пакет \\d+,"), "пакет #,");
     QCOMPARE(shown, expected);
@@ -283,7 +292,7 @@ void TstVelkorLog::checkBoxes()
     QCOMPARE(runner.request("raw", {"5017", "51", "1"}), QStringLiteral("0"));
     QCOMPARE(log(), QStringLiteral("\nкол-во байт: 1\n\n 0x51,\n"));
     p.type = 0;
-    QCOMPARE(sendPacket(runner, 5028, p), row);
+    QCOMPARE(sendPacket(runner, 5028, p), p.hostObject);
 }
 
 // A format plug-in that answers a null text, or a negative length, gives an
@@ -299,14 +308,9 @@ void TstVelkorLog::decodedTextWithoutBytesIsEmpty()
 {
     QFETCH(QByteArray, data);
     QVERIFY(runner.setChecked("checkBox_Packet", false));
-    const qint64 row = connectTerminal();
-    QVERIFY(runner.press("toolButton_Clear"));
-    QCOMPARE(runner.request("log", {"M"}), QStringLiteral("0"));
-    TestPacket p;
-    p.hostObject = row;
-    p.format = 176;
-    p.data = data;
-    QCOMPARE(sendPacket(runner, 5029, p), row);
+    TestPacket p = recordOnNewTerminal(data);
+    const qint64 row = p.hostObject;
+    QVERIFY(row > 0);
     QVERIFY(runner.trace("tp_format_a").last().startsWith("Receive 5033 "));
     QCOMPARE(log(), QStringLiteral("M\n"));
     p.data = "ok";
