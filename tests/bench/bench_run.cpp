@@ -92,8 +92,8 @@ bool BenchRun::churn(LoadGenerator& load)
 
 void BenchRun::printHeader() const
 {
-    std::printf("== %s: %d terminals (%.0f%% \"*>T\"), log boxes raw=%s parse=%s ==\n",
-                m_options.label.empty() ? "run" : m_options.label.c_str(), m_options.terminals,
+    std::printf("== %s ==\n", m_options.label.empty() ? "run" : m_options.label.c_str());
+    std::printf("  %d terminals (%.0f%% send \"*>T\"), log boxes raw=%s parse=%s\n", m_options.terminals,
                 m_options.kvzbShare * 100, m_options.velkor.rawPackets ? "on" : "off",
                 m_options.velkor.parsePackets ? "on" : "off");
 }
