@@ -1,0 +1,79 @@
+// The F-4 device page: nine foldable property groups in a scroll area,
+// filled from the selected terminal's latest 27-byte record. It remembers
+// the session it shows and turns the groups' command buttons into text
+// commands for that terminal.
+#ifndef KVZ_FORMPARAM_F4_H
+#define KVZ_FORMPARAM_F4_H
+
+#include "cmo_commandsink.h"
+#include "f4_guardsink.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+class CMO_FormProperty_Commands;
+class CMO_FormProperty_Event;
+class CMO_FormProperty_GSM;
+class CMO_FormProperty_In;
+class CMO_FormProperty_Object;
+class CMO_FormProperty_Out;
+class CMO_FormProperty_Power;
+class CMO_FormProperty_Temp;
+class CMO_FormProperty_Work;
+class F4Record;
+class F4Session;
+class FormatSession;
+namespace Ui {
+class KVZ_FormParam_F4Class;
+}
+
+class KVZ_FormParam_F4 : public QWidget, public CMO_CommandSink, public F4GuardSink
+{
+    Q_OBJECT
+public:
+    // Room for one command's bytes.
+    enum { NumberedCommandSize = 9, FreeTextSize = 120 };
+
+    explicit KVZ_FormParam_F4(QWidget* parent = nullptr);
+    ~KVZ_FormParam_F4() override;
+
+    // Shows record as the state of session's terminal; the command buttons
+    // are usable only while no command of that session waits for its answer.
+    void showRecord(F4Session* session, uint8_t commandPending, const QString& name,
+                    const QString& idText, const F4Record* record);
+    void setCommandsEnabled(bool enabled);
+    // A session is going away: a button must never reach its address.
+    void forgetSession(const FormatSession* session);
+    const F4Session* currentSession() const { return m_session; }
+
+    // The command senders of the groups' buttons.
+    void sendGuardOn() override;
+    void sendGuardOff() override;
+    void sendGuardProfile2() override;
+    void sendGuardProfile3() override;
+    void sendOutputOn(int n) override;
+    void sendOutputOff(int n) override;
+    void sendInputOn(int n) override;
+    void sendInputOff(int n) override;
+    // The commands group's free text; over 120 bytes it is refused.
+    void sendCommand(const QString& text) override;
+
+private:
+    void buildSections();
+    void send(const QString& text, int room);
+
+    Ui::KVZ_FormParam_F4Class* ui;
+    F4Session* m_session = nullptr;
+    CMO_FormProperty_Commands* m_commands = nullptr;
+    CMO_FormProperty_Object* m_object = nullptr;
+    CMO_FormProperty_Event* m_event = nullptr;
+    CMO_FormProperty_Work* m_work = nullptr;
+    CMO_FormProperty_GSM* m_gsm = nullptr;
+    CMO_FormProperty_In* m_in = nullptr;
+    CMO_FormProperty_Out* m_out = nullptr;
+    CMO_FormProperty_Power* m_power = nullptr;
+    CMO_FormProperty_Temp* m_temp = nullptr;
+};
+
+#endif // KVZ_FORMPARAM_F4_H
