@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace F52 {
+
 CMO_FormProperty_Analog::CMO_FormProperty_Analog(QWidget* parent)
     : QWidget(parent)
 {
@@ -64,3 +66,5 @@ void CMO_FormProperty_Analog::slot_pressed_Btn_On4() { CMO_CurrentSink::inputOn(
 void CMO_FormProperty_Analog::slot_pressed_Btn_Off4() { CMO_CurrentSink::inputOff(4); }
 void CMO_FormProperty_Analog::slot_pressed_Btn_On5() { CMO_CurrentSink::inputOn(5); }
 void CMO_FormProperty_Analog::slot_pressed_Btn_Off5() { CMO_CurrentSink::inputOff(5); }
+
+} // namespace F52

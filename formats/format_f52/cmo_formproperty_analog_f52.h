@@ -9,6 +9,8 @@
 
 class QGridLayout;
 
+namespace F52 {
+
 class CMO_FormProperty_Analog : public QWidget
 {
     Q_OBJECT
@@ -35,5 +37,7 @@ private:
     QGridLayout* gridLayout = nullptr;
     CMO_FormKit::Row rows[2];   // A1 (line 4), A2 (line 5)
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_ANALOG_F52_H

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace F52 {
+
 CMO_FormProperty_Digital::CMO_FormProperty_Digital(QWidget* parent)
     : QWidget(parent)
 {
@@ -53,3 +55,5 @@ void CMO_FormProperty_Digital::setTemp2(qint16 degrees) { showTemp(1, degrees); 
 void CMO_FormProperty_Digital::setLevel2(quint16 level) { showLevel(1, level); }
 void CMO_FormProperty_Digital::setTemp3(qint16 degrees) { showTemp(2, degrees); }
 void CMO_FormProperty_Digital::setLevel3(quint16 level) { showLevel(2, level); }
+
+} // namespace F52

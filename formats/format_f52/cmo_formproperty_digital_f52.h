@@ -9,6 +9,8 @@
 
 class QGridLayout;
 
+namespace F52 {
+
 class CMO_FormProperty_Digital : public QWidget
 {
     Q_OBJECT
@@ -34,5 +36,7 @@ private:
     // Per sensor: row 2n its temperature, row 2n + 1 its level.
     CMO_FormKit::Row rows[2 * kSensors];
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_DIGITAL_F52_H

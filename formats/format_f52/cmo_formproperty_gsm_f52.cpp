@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace F52 {
+
 CMO_FormProperty_GSM::CMO_FormProperty_GSM(QWidget* parent)
     : QWidget(parent)
 {
@@ -83,3 +85,5 @@ void CMO_FormProperty_GSM::setLevelF52(int level)
         CMO_FormKit::showPicture(label_GSM_Level_Icon, CMO_FormKit::codePicture(picture));
     label_GSM_Level_Text->setText(QString::asprintf("%d%%", level));
 }
+
+} // namespace F52

@@ -9,6 +9,8 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 
+namespace F52 {
+
 class CMO_FormProperty_GSM : public QWidget
 {
     Q_OBJECT
@@ -35,5 +37,7 @@ private:
     QLabel* label_GSM = nullptr;
     QLabel* label_GSM_Text = nullptr;
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_GSM_F52_H

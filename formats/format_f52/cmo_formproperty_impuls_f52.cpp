@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace F52 {
+
 CMO_FormProperty_Impuls::CMO_FormProperty_Impuls(QWidget* parent)
     : QWidget(parent)
 {
@@ -74,3 +76,5 @@ void CMO_FormProperty_Impuls::slot_pressed_Btn_On2() { CMO_CurrentSink::inputOn(
 void CMO_FormProperty_Impuls::slot_pressed_Btn_Off2() { CMO_CurrentSink::inputOff(2); }
 void CMO_FormProperty_Impuls::slot_pressed_Btn_On3() { CMO_CurrentSink::inputOn(3); }
 void CMO_FormProperty_Impuls::slot_pressed_Btn_Off3() { CMO_CurrentSink::inputOff(3); }
+
+} // namespace F52

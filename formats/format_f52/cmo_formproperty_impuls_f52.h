@@ -9,6 +9,8 @@
 
 class QGridLayout;
 
+namespace F52 {
+
 class CMO_FormProperty_Impuls : public QWidget
 {
     Q_OBJECT
@@ -39,5 +41,7 @@ private:
     QGridLayout* gridLayout = nullptr;
     CMO_FormKit::Row rows[2];   // I2 (line 2), I3 (line 3)
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_IMPULS_F52_H

@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace F52 {
+
 CMO_FormProperty_Navigation::CMO_FormProperty_Navigation(QWidget* parent)
     : QWidget(parent)
 {
@@ -163,3 +165,5 @@ void CMO_FormProperty_Navigation::setRun(float km)
 {
     label_Run_Text->setText(QString::asprintf("%.3f", static_cast<double>(km)) + QStringLiteral(" км"));
 }
+
+} // namespace F52

@@ -9,6 +9,8 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 
+namespace F52 {
+
 class CMO_FormProperty_Navigation : public QWidget
 {
     Q_OBJECT
@@ -70,5 +72,7 @@ private:
     QLabel* label_Addres = nullptr;
     QLabel* label_Addres_Text = nullptr;
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_NAVIGATION_F52_H

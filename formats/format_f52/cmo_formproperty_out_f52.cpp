@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace F52 {
+
 CMO_FormProperty_Out::CMO_FormProperty_Out(QWidget* parent)
     : QWidget(parent)
 {
@@ -95,3 +97,5 @@ void CMO_FormProperty_Out::slot_pressed_1Y() { CMO_CurrentSink::outputOn(1); }
 void CMO_FormProperty_Out::slot_pressed_1N() { CMO_CurrentSink::outputOff(1); }
 void CMO_FormProperty_Out::slot_pressed_2Y() { CMO_CurrentSink::outputOn(2); }
 void CMO_FormProperty_Out::slot_pressed_2N() { CMO_CurrentSink::outputOff(2); }
+
+} // namespace F52

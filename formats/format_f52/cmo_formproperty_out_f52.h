@@ -10,6 +10,8 @@
 class QFrame;
 class QGridLayout;
 
+namespace F52 {
+
 class CMO_FormProperty_Out : public QWidget
 {
     Q_OBJECT
@@ -44,5 +46,7 @@ private:
     QGridLayout* gridLayout = nullptr;
     Row rows[2];
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_OUT_F52_H

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace F52 {
+
 CMO_FormProperty_Temp::CMO_FormProperty_Temp(QWidget* parent)
     : QWidget(parent)
 {
@@ -45,3 +47,5 @@ void CMO_FormProperty_Temp::setTemp1F52(int degrees) { showSensor(0, degrees); }
 void CMO_FormProperty_Temp::setTemp2F52(int degrees) { showSensor(1, degrees); }
 void CMO_FormProperty_Temp::setTemp3F52(int degrees) { showSensor(2, degrees); }
 void CMO_FormProperty_Temp::setTemp4F52(int degrees) { showSensor(3, degrees); }
+
+} // namespace F52

@@ -9,6 +9,8 @@
 
 class QGridLayout;
 
+namespace F52 {
+
 class CMO_FormProperty_Temp : public QWidget
 {
     Q_OBJECT
@@ -30,5 +32,7 @@ private:
     QGridLayout* gridLayout = nullptr;
     CMO_FormKit::Row rows[kSensors];   // caption is the _Title label, text the _Value label
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_TEMP_F52_H

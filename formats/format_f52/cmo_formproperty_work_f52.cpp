@@ -17,6 +17,8 @@ static void initGuardPictures()
     }
 }
 
+namespace F52 {
+
 CMO_FormProperty_Work::CMO_FormProperty_Work(QWidget* parent)
     : QWidget(parent)
 {
@@ -118,3 +120,5 @@ void CMO_FormProperty_Work::slot_pressed_Btn_G2()
     if (CMO_GuardSink* sink = CMO_GuardSink::current())
         sink->sendGuardProfile2();
 }
+
+} // namespace F52

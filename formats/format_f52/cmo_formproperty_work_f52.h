@@ -9,6 +9,8 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 
+namespace F52 {
+
 class CMO_FormProperty_Work : public QWidget
 {
     Q_OBJECT
@@ -44,5 +46,7 @@ private:
     QPushButton* pushButton_G2 = nullptr;
     QPushButton* pushButton_GY = nullptr;
 };
+
+} // namespace F52
 
 #endif // CMO_FORMPROPERTY_WORK_F52_H
