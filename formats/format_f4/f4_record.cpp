@@ -1,6 +1,5 @@
 #include "f4_record.h"
 
-#include <QLocale>
 #include <QtEndian>
 
 #include <cstring>
@@ -66,31 +65,15 @@ QString F4Record::toText() const
 
 QDateTime F4Record::recordTime() const
 {
-    const QDate date(m_bytes[12] + 2000, m_bytes[11] + 1, m_bytes[10]);
-    const QTime time(m_bytes[7], m_bytes[8], m_bytes[9]);
-    return QDateTime(date, time, Qt::LocalTime);
+    return F52Record::timeAt(m_bytes + 7);
 }
 
 QString F4Record::timeText() const
 {
-    return QLocale::c().toString(recordTime(), QStringLiteral("hh:mm:ss  dd.MM.yyyy"));
+    return F52Record::dateTimeText(recordTime());
 }
 
 QString F4Record::codeText() const
 {
     return QString::number(code());
-}
-
-int F4Record::bit(uint8_t value, int n)
-{
-    if (n < 0 || n > 7)
-        return 0;
-    return (value >> n) & 1;
-}
-
-int F4Record::twoBits(uint16_t value, int n)
-{
-    if (n < 0 || n > 7)
-        return 0;
-    return (value >> (2 * n)) & 3;
 }

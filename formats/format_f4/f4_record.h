@@ -9,6 +9,8 @@
 #ifndef F4_RECORD_H
 #define F4_RECORD_H
 
+#include "f52_record.h"
+
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
@@ -45,25 +47,21 @@ public:
     int temp3() const { return temp(25); }
     int temp4() const { return temp(26); }
 
-    // Bit n (0..7) of value, 0 or 1; 0 for any other n.
-    static int bit(uint8_t value, int n);
-    // The two-bit field n (0..7) of value; 0 for any other n.
-    static int twoBits(uint16_t value, int n);
-
-    int stateInBit0() const { return bit(stateIn(), 0); }
-    int stateInBit1() const { return bit(stateIn(), 1); }
-    int stateInBit2() const { return bit(stateIn(), 2); }
-    int stateInBit3() const { return bit(stateIn(), 3); }
-    int stateInBit4() const { return bit(stateIn(), 4); }
-    int stateInBit5() const { return bit(stateIn(), 5); }
-    int stateInBit6() const { return bit(stateIn(), 6); }
-    int stateInBit7() const { return bit(stateIn(), 7); }
-    int stateOutBit0() const { return bit(stateOut(), 0); }
-    int stateOutBit1() const { return bit(stateOut(), 1); }
-    int stateOutBit2() const { return bit(stateOut(), 2); }
-    int stateOutBit3() const { return bit(stateOut(), 3); }
-    int protectionBit7() const { return bit(protection(), 7); }
-    int guardMode() const { return twoBits(protection(), 0); }
+    // The flag tests are the F-52 record's bit and twoBits.
+    int stateInBit0() const { return F52Record::bit(stateIn(), 0); }
+    int stateInBit1() const { return F52Record::bit(stateIn(), 1); }
+    int stateInBit2() const { return F52Record::bit(stateIn(), 2); }
+    int stateInBit3() const { return F52Record::bit(stateIn(), 3); }
+    int stateInBit4() const { return F52Record::bit(stateIn(), 4); }
+    int stateInBit5() const { return F52Record::bit(stateIn(), 5); }
+    int stateInBit6() const { return F52Record::bit(stateIn(), 6); }
+    int stateInBit7() const { return F52Record::bit(stateIn(), 7); }
+    int stateOutBit0() const { return F52Record::bit(stateOut(), 0); }
+    int stateOutBit1() const { return F52Record::bit(stateOut(), 1); }
+    int stateOutBit2() const { return F52Record::bit(stateOut(), 2); }
+    int stateOutBit3() const { return F52Record::bit(stateOut(), 3); }
+    int protectionBit7() const { return F52Record::bit(protection(), 7); }
+    int guardMode() const { return F52Record::twoBits(protection(), 0); }
 
 private:
     uint16_t u16(int offset) const;

@@ -2,7 +2,7 @@
 
 #include "cmo_formproperty_commands.h"
 #include "cmo_formproperty_event.h"
-#include "cmo_formproperty_gsm.h"
+#include "cmo_formproperty_gsm_f52.h"
 #include "cmo_formproperty_in.h"
 #include "cmo_formproperty_object.h"
 #include "cmo_formproperty_out.h"
@@ -54,7 +54,7 @@ void KVZ_FormParam_F4::buildSections()
     m_out = addGroup<CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
     m_power = addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
     m_temp = addGroup<CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
-    m_gsm = addGroup<CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
+    m_gsm = addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
 }
 
 void KVZ_FormParam_F4::showRecord(F4Session* session, uint8_t commandPending, const QString& name,
@@ -103,8 +103,8 @@ void KVZ_FormParam_F4::showRecord(F4Session* session, uint8_t commandPending, co
         m_temp->setTemp4(r.temp4());
     }
     if (m_gsm) {
-        m_gsm->setState(r.module());
-        m_gsm->setLevel(r.gsm());
+        m_gsm->setStateF52(r.module());
+        m_gsm->setLevelF52(r.gsm());
     }
 }
 

@@ -14,7 +14,6 @@
 
 class CMO_FormProperty_Commands;
 class CMO_FormProperty_Event;
-class CMO_FormProperty_GSM;
 class CMO_FormProperty_In;
 class CMO_FormProperty_Object;
 class CMO_FormProperty_Out;
@@ -24,6 +23,9 @@ class CMO_FormProperty_Work;
 class F4Record;
 class F4Session;
 class FormatSession;
+namespace F52 {
+class CMO_FormProperty_GSM;
+}
 namespace Ui {
 class KVZ_FormParam_F4Class;
 }
@@ -69,7 +71,7 @@ private:
     CMO_FormProperty_Object* m_object = nullptr;
     CMO_FormProperty_Event* m_event = nullptr;
     CMO_FormProperty_Work* m_work = nullptr;
-    CMO_FormProperty_GSM* m_gsm = nullptr;
+    F52::CMO_FormProperty_GSM* m_gsm = nullptr;
     CMO_FormProperty_In* m_in = nullptr;
     CMO_FormProperty_Out* m_out = nullptr;
     CMO_FormProperty_Power* m_power = nullptr;

@@ -164,12 +164,12 @@ void TstF4Record::temperaturesAreSigned()
 
 void TstF4Record::bitTestsOutOfRange()
 {
-    QCOMPARE(F4Record::bit(0xFF, 8), 0);
-    QCOMPARE(F4Record::bit(0xFF, -1), 0);
-    QCOMPARE(F4Record::bit(0x80, 7), 1);
-    QCOMPARE(F4Record::twoBits(0xFFFF, 8), 0);
-    QCOMPARE(F4Record::twoBits(0xC000, 7), 3);
-    QCOMPARE(F4Record::twoBits(0x0004, 1), 1);
+    QCOMPARE(F52Record::bit(0xFF, 8), 0);
+    QCOMPARE(F52Record::bit(0xFF, -1), 0);
+    QCOMPARE(F52Record::bit(0x80, 7), 1);
+    QCOMPARE(F52Record::twoBits(0xFFFF, 8), 0);
+    QCOMPARE(F52Record::twoBits(0xC000, 7), 3);
+    QCOMPARE(F52Record::twoBits(0x0004, 1), 1);
 }
 
 void TstF4Record::time()

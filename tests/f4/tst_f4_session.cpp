@@ -184,14 +184,16 @@ void TstF4Session::shortRecordKeepsThePrevious()
 {
     std::unique_ptr<F4Session> session = openSession("S1");
     handle(*session, f4Packet("S1", PT_RECORD, kvzb("*>T" + numbered(5))));
-    // 26 bytes: the record number is still printed, the record stays
+    // 26 bytes: the record number is still printed; the record stays as it
+    // was and, as it was not received, adds no record text
     const QByteArray shortUnit = kvzb("*>T" + numbered(6).left(26));
     QCOMPARE(handle(*session, f4Packet("S1", PT_RECORD, shortUnit)),
-             KvzText::toCp1251(headerText(29) + "*>T 6\r\n" + recordText(5)));
+             KvzText::toCp1251(headerText(29) + "*>T 6\r\n"));
     QCOMPARE(session->record()->numPage(), 5u);
     // a packet cut before the record number
     QCOMPARE(handle(*session, f4Packet("S1", PT_COMMAND_ANSWER, kvzb("*@C"))),
-             KvzText::toCp1251(headerText(3) + "*@C\r\n" + recordText(5)));
+             KvzText::toCp1251(headerText(3) + "*@C\r\n"));
+    QCOMPARE(session->record()->toText(), recordText(5));
     QCOMPARE(handle(*session, f4Packet("S1", PT_STATE, kvzb("*#A" + numbered(7)))),
              KvzText::toCp1251(headerText(30) + "*#A\r\n" + recordText(7)));
 }
