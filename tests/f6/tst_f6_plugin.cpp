@@ -221,6 +221,9 @@ void TstF6Plugin::commandAfterCloseIsDropped()
     TransportPacket open = packetOf("T3", PT_HANDSHAKE, kvzb("*>S:T3"));
     send(MSG_SESSION_OPEN, &open, kvzIntArg(1));
     packetText(packetOf("T3", PT_RECORD, kvzb("*>T" + Record().bytes())), true);
+    // a selected row's packet fills the page; the id 4294967295 is shown signed
+    QCOMPARE(m_page->findChild<QLabel*>(QStringLiteral("label_Name_Text"))->text(), QStringLiteral("T3"));
+    QCOMPARE(m_page->findChild<QLabel*>(QStringLiteral("label_FullName_Text"))->text(), QStringLiteral("-1"));
     auto* on1 = m_page->findChild<QPushButton*>(QStringLiteral("pushButton_1Y"));
     QVERIFY(on1 && on1->isEnabled());
     g_calls.clear();
