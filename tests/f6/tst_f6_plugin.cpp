@@ -62,6 +62,7 @@ private slots:
     void pageHandedToHost();
     void secondOpenAddsSessionCloseRemovesOlder();
     void commandAfterCloseIsDropped();
+    void pageRefreshOnlyWhenSelected();
     void otherCodesAnswerZero();
 
 private:
@@ -242,6 +243,23 @@ void TstF6Plugin::commandAfterCloseIsDropped()
     QTest::mousePress(on1, Qt::LeftButton);
     QVERIFY(g_calls.empty());
     QVERIFY(!on1->isEnabled());
+}
+
+// A packet refreshes the page only while its row is selected, a packet of
+// an unknown type included; the page then shows the session's record.
+void TstF6Plugin::pageRefreshOnlyWhenSelected()
+{
+    TransportPacket open = packetOf("T4", PT_HANDSHAKE, kvzb("*>S:T4"));
+    send(MSG_SESSION_OPEN, &open, kvzIntArg(1));
+    auto* number = m_page->findChild<QLabel*>(QStringLiteral("label_Number_Text"));
+    packetText(packetOf("T4", PT_RECORD, kvzb("*>T" + Record().u32(1, 41).bytes())), true);
+    QCOMPARE(number->text(), QStringLiteral("41"));
+    packetText(packetOf("T4", PT_RECORD, kvzb("*>T" + Record().u32(1, 42).bytes())), false);
+    QCOMPARE(number->text(), QStringLiteral("41"));
+    QCOMPARE(packetText(packetOf("T4", PT_RCS, kvzb("")), true), QStringLiteral("Неизвестная комманда"));
+    QCOMPARE(number->text(), QStringLiteral("42"));
+    const QString name = QStringLiteral("T4");
+    send(MSG_SESSION_CLOSE, const_cast<QString*>(&name), kvzIntArg(1));
 }
 
 void TstF6Plugin::otherCodesAnswerZero()
