@@ -93,6 +93,19 @@ inline TransportPacket f4Packet(const char* name, int type, const QByteArray& by
     return packet;
 }
 
+// The log file's dump of bytes: " 0x.." each, a line break after every 16
+// and after the last.
+inline QByteArray logDump(const QByteArray& bytes)
+{
+    QByteArray text;
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (i > 0 && i % 16 == 0)
+            text += "\r\n";
+        text += " 0x" + bytes.mid(i, 1).toHex();
+    }
+    return text + "\r\n";
+}
+
 } // namespace F4Test
 
 #endif // F4_TEST_ENCODER_H

@@ -19,17 +19,6 @@ const quint32 kServerId = 1;
 const quint32 kDeviceId = 305419896;   // 0x12345678
 const char kLog[] = "Temp/F4T.log";
 
-QByteArray dump(const QByteArray& bytes)
-{
-    QByteArray text;
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i > 0 && i % 16 == 0)
-            text += "\r\n";
-        text += " 0x" + bytes.mid(i, 1).toHex();
-    }
-    return text + "\r\n";
-}
-
 // The header text of a unit as the terminal built it.
 QString header(const QByteArray& unit)
 {
@@ -41,7 +30,7 @@ QString header(const QByteArray& unit)
 
 QByteArray entry(const char* title, const QByteArray& unit, const QString& body)
 {
-    return QByteArray("<T>      ") + title + "\r\n" + dump(unit) + KvzText::toCp1251(header(unit) + body)
+    return QByteArray("<T>      ") + title + "\r\n" + logDump(unit) + KvzText::toCp1251(header(unit) + body)
         + "\r\n------------------------\r\n";
 }
 

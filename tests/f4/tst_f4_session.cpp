@@ -34,20 +34,9 @@ QByteArray readLog(const QString& name)
     return withoutStamps(file.readAll());
 }
 
-QByteArray dump(const QByteArray& bytes)
-{
-    QByteArray text;
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i > 0 && i % 16 == 0)
-            text += "\r\n";
-        text += " 0x" + bytes.mid(i, 1).toHex();
-    }
-    return text + "\r\n";
-}
-
 QByteArray entry(const char* title, const QByteArray& bytes, const QString& body)
 {
-    return QByteArray("<T>      ") + title + "\r\n" + dump(bytes) + KvzText::toCp1251(body) + kSeparator;
+    return QByteArray("<T>      ") + title + "\r\n" + logDump(bytes) + KvzText::toCp1251(body) + kSeparator;
 }
 
 std::unique_ptr<F4Session> openSession(const char* name)
