@@ -47,9 +47,17 @@ void F52Record::parse(const uint8_t* bytes, uint32_t length)
 
 QString F52Record::toText() const
 {
+    return dumpText(m_bytes, Size, "StateIn");
+}
+
+QString F52Record::dumpText(const uint8_t* bytes, int size, const char* byte17Name)
+{
+    static const int widths[] = {1, 2, 4, 1, 2, 4};   // by FieldKind
     QString text;
     for (const Field& field : kFields) {
-        const uint8_t* at = m_bytes + field.offset;
+        if (field.offset + widths[field.kind] > size)
+            break;
+        const uint8_t* at = bytes + field.offset;
         QString value;
         switch (field.kind) {
         case U8: value = QString::number(*at); break;
@@ -57,9 +65,15 @@ QString F52Record::toText() const
         case U32: value = QString::number(qFromLittleEndian<quint32>(at)); break;
         case S8: value = QString::number(int8_t(*at)); break;
         case S16: value = QString::number(qFromLittleEndian<qint16>(at)); break;
-        case F32: value = floatText(f32(field.offset)); break;
+        case F32: {
+            const quint32 raw = qFromLittleEndian<quint32>(at);
+            float f;
+            std::memcpy(&f, &raw, sizeof(f));
+            value = floatText(f);
+            break;
         }
-        text += QLatin1String(field.name) + QStringLiteral(" = ") + value + QStringLiteral("; ");
+        }
+        text += QLatin1String(field.offset == 17 ? byte17Name : field.name) + QStringLiteral(" = ") + value + QStringLiteral("; ");
     }
     return text;
 }

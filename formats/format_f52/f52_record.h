@@ -81,6 +81,9 @@ public:
     static QString dateTimeText(const QDateTime& time);   // "hh:mm:ss  dd.MM.yyyy"
     // "%g" as C prints it, whatever the locale.
     static QString floatText(float value);
+    // The dump of the F-52 fields that lie within the first size bytes of
+    // bytes, byte 17 printed under byte17Name; F-5 records are such a prefix.
+    static QString dumpText(const uint8_t* bytes, int size, const char* byte17Name);
 
 private:
     uint16_t u16(int offset) const;

@@ -30,9 +30,6 @@ public:
     void showRecord(F52Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F52Record* record);
 
-    // The 60 integers of the F-52 field table.
-    static void writeFieldTable(int32_t* table);
-
 protected:
     int32_t formatNumber() const override { return FormatNumber; }
     int32_t recordSize() const override { return RecordSize; }
