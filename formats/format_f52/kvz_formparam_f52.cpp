@@ -16,11 +16,9 @@
 #include "cmo_formproperty_work_f52.h"
 #include "f52_record.h"
 #include "f52_session.h"
+#include "fixed_command_sender.h"
 #include "format_f52.h"
-#include "kvz_text.h"
 #include "ui_kvz_formparam_f52.h"
-
-#include <cstring>
 
 namespace {
 // Gives item its caption and a new group widget as content.
@@ -170,55 +168,47 @@ void KVZ_FormParam_F52::forgetSession(const FormatSession* session)
 
 void KVZ_FormParam_F52::sendGuardProfile2()
 {
-    send(QStringLiteral("*!G2"), NumberedCommandSize);
+    send(QStringLiteral("*!G2"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendGuardOff()
 {
-    send(QStringLiteral("*!GN"), NumberedCommandSize);
+    send(QStringLiteral("*!GN"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendGuardOn()
 {
-    send(QStringLiteral("*!GY"), NumberedCommandSize);
+    send(QStringLiteral("*!GY"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendOutputOff(int n)
 {
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("N"), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!", n, "N"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendOutputOn(int n)
 {
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("Y"), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!", n, "Y"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendInputOff(int n)
 {
-    send(QStringLiteral("*!OFF:") + QString::number(n), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!OFF:", n), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendInputOn(int n)
 {
-    send(QStringLiteral("*!ON:") + QString::number(n), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!ON:", n), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F52::sendCommand(const QString& text)
 {
-    send(text, FreeTextSize);
+    send(text, FixedCommandSender::FreeTextSize);
 }
 
-// Encodes the text once and sends its bytes through the shown session, when
-// they fit the room of the command; the buttons wait for the answer either way.
+// The buttons wait for the answer whether or not the command went out.
 void KVZ_FormParam_F52::send(const QString& text, int room)
 {
-    const QByteArray bytes = KvzText::toCp1251(text);
-    FormatF_52* plugin = FormatF_52::published();
-    if (plugin && !bytes.isEmpty() && bytes.size() <= room) {
-        uint8_t buffer[FreeTextSize];
-        std::memset(buffer, 0, sizeof(buffer));
-        std::memcpy(buffer, bytes.constData(), static_cast<size_t>(bytes.size()));
-        plugin->sendToDevice(m_session, buffer, bytes.size());
-    }
+    FixedCommandSender::send(m_session, text, room);
     setCommandsEnabled(false);
 }

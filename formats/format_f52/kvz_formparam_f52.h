@@ -39,9 +39,6 @@ class KVZ_FormParam_F52 : public QWidget, public CMO_CommandSink, public CMO_Gua
 {
     Q_OBJECT
 public:
-    // Room for one command's bytes.
-    enum { NumberedCommandSize = 9, FreeTextSize = 120 };
-
     explicit KVZ_FormParam_F52(QWidget* parent = nullptr);
     ~KVZ_FormParam_F52() override;
 
