@@ -1,0 +1,88 @@
+// The F-5 device page: twelve foldable property groups in a scroll area,
+// filled from the selected terminal's latest record. It remembers the
+// session it shows last and turns the groups' buttons into text commands
+// for that terminal.
+#ifndef KVZ_FORMPARAM_F5_H
+#define KVZ_FORMPARAM_F5_H
+
+#include "cmo_commandsink.h"
+#include "cmo_guardsink.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+class CMO_FormProperty_Commands;
+class CMO_FormProperty_Event;
+class CMO_FormProperty_Object;
+class CMO_FormProperty_Power;
+class CMO_FormProperty_SH;
+namespace F52 {
+class CMO_FormProperty_Analog;
+class CMO_FormProperty_GSM;
+class CMO_FormProperty_Impuls;
+class CMO_FormProperty_Navigation;
+class CMO_FormProperty_Out;
+class CMO_FormProperty_Work;
+}
+namespace F5 {
+class CMO_FormProperty_In;
+}
+class F5Record;
+class F5Session;
+class FormatSession;
+namespace Ui {
+class KVZ_FormParam_F5Class;
+}
+
+class KVZ_FormParam_F5 : public QWidget, public CMO_CommandSink, public CMO_GuardSink
+{
+    Q_OBJECT
+public:
+    explicit KVZ_FormParam_F5(QWidget* parent = nullptr);
+    ~KVZ_FormParam_F5() override;
+
+    // Shows record; the command buttons are usable only while no command of
+    // session waits for its answer. Name and id are not shown: the object
+    // group shows the format.
+    void showRecord(F5Session* session, uint8_t commandPending, const QString& name,
+                    const QString& idText, const F5Record* record);
+    void setCommandsEnabled(bool enabled);
+    // A session is going away: a button must never reach its address.
+    void forgetSession(const FormatSession* session);
+    const F5Session* currentSession() const { return m_session; }
+
+    void sendGuardOn() override;         // "*!GY"
+    void sendGuardOff() override;        // "*!GN"
+    void sendGuardProfile2() override;   // "*!G2"
+    void sendOutputOn(int n) override;   // "*!%1Y"
+    void sendOutputOff(int n) override;  // "*!%1N"
+    void sendInputOn(int n) override;    // "*!ON:%1"
+    void sendInputOff(int n) override;   // "*!OFF:%1"
+    // A text over 120 bytes is refused: nothing is sent.
+    void sendCommand(const QString& text) override;
+    void sendText(const QString& text) { sendCommand(text); }
+
+private:
+    void buildSections();
+    void setInputLine(int line, int active);
+    void send(const QString& text, int room);
+
+    Ui::KVZ_FormParam_F5Class* ui;
+    F5Session* m_session = nullptr;
+    uint8_t m_buttonsAllowed = 0;
+    CMO_FormProperty_Commands* m_commands = nullptr;
+    CMO_FormProperty_Object* m_object = nullptr;
+    CMO_FormProperty_Event* m_event = nullptr;
+    F52::CMO_FormProperty_Work* m_work = nullptr;
+    F5::CMO_FormProperty_In* m_in = nullptr;
+    F52::CMO_FormProperty_Analog* m_analog = nullptr;
+    F52::CMO_FormProperty_Impuls* m_impuls = nullptr;
+    F52::CMO_FormProperty_Out* m_out = nullptr;
+    CMO_FormProperty_SH* m_sh = nullptr;
+    CMO_FormProperty_Power* m_power = nullptr;
+    F52::CMO_FormProperty_GSM* m_gsm = nullptr;
+    F52::CMO_FormProperty_Navigation* m_navigation = nullptr;
+};
+
+#endif // KVZ_FORMPARAM_F5_H
