@@ -11,11 +11,9 @@
 #include "cmo_formproperty_work.h"
 #include "f4_record.h"
 #include "f4_session.h"
-#include "format_f4.h"
-#include "kvz_text.h"
+#include "fixed_command_sender.h"
 #include "ui_kvz_formparam_f4.h"
 
-#include <cstring>
 
 namespace {
 // Gives item its caption and a new group widget as content.
@@ -126,47 +124,40 @@ void KVZ_FormParam_F4::forgetSession(const FormatSession* session)
         m_session = nullptr;
 }
 
-void KVZ_FormParam_F4::sendGuardOn() { send(QStringLiteral("*!GY"), NumberedCommandSize); }
-void KVZ_FormParam_F4::sendGuardOff() { send(QStringLiteral("*!GN"), NumberedCommandSize); }
-void KVZ_FormParam_F4::sendGuardProfile2() { send(QStringLiteral("*!G2"), NumberedCommandSize); }
-void KVZ_FormParam_F4::sendGuardProfile3() { send(QStringLiteral("*!G3"), NumberedCommandSize); }
+void KVZ_FormParam_F4::sendGuardOn() { send(QStringLiteral("*!GY"), FixedCommandSender::NumberedCommandSize); }
+void KVZ_FormParam_F4::sendGuardOff() { send(QStringLiteral("*!GN"), FixedCommandSender::NumberedCommandSize); }
+void KVZ_FormParam_F4::sendGuardProfile2() { send(QStringLiteral("*!G2"), FixedCommandSender::NumberedCommandSize); }
+void KVZ_FormParam_F4::sendGuardProfile3() { send(QStringLiteral("*!G3"), FixedCommandSender::NumberedCommandSize); }
 
 void KVZ_FormParam_F4::sendOutputOn(int n)
 {
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("Y"), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!", n, "Y"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F4::sendOutputOff(int n)
 {
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("N"), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!", n, "N"), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F4::sendInputOn(int n)
 {
-    send(QStringLiteral("*!ON:") + QString::number(n), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!ON:", n), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F4::sendInputOff(int n)
 {
-    send(QStringLiteral("*!OFF:") + QString::number(n), NumberedCommandSize);
+    send(FixedCommandSender::numbered("*!OFF:", n), FixedCommandSender::NumberedCommandSize);
 }
 
 void KVZ_FormParam_F4::sendCommand(const QString& text)
 {
-    send(text, FreeTextSize);
+    send(text, FixedCommandSender::FreeTextSize);
 }
 
-// Encodes the text once and sends its bytes through the shown session, when
-// they fit the room of the command; the buttons wait for the answer either way.
+// The shown session gets the command when it fits its room; the buttons
+// wait for the answer either way.
 void KVZ_FormParam_F4::send(const QString& text, int room)
 {
-    const QByteArray bytes = KvzText::toCp1251(text);
-    FormatF_4* plugin = FormatF_4::published();
-    if (plugin && !bytes.isEmpty() && bytes.size() <= room) {
-        uint8_t buffer[FreeTextSize];
-        std::memset(buffer, 0, sizeof(buffer));
-        std::memcpy(buffer, bytes.constData(), static_cast<size_t>(bytes.size()));
-        plugin->sendToDevice(m_session, buffer, bytes.size());
-    }
+    FixedCommandSender::send(m_session, text, room);
     setCommandsEnabled(false);
 }

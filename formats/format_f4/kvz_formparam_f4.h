@@ -34,9 +34,6 @@ class KVZ_FormParam_F4 : public QWidget, public CMO_CommandSink, public F4GuardS
 {
     Q_OBJECT
 public:
-    // Room for one command's bytes.
-    enum { NumberedCommandSize = 9, FreeTextSize = 120 };
-
     explicit KVZ_FormParam_F4(QWidget* parent = nullptr);
     ~KVZ_FormParam_F4() override;
 
