@@ -312,8 +312,35 @@ void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetI
 
 void KVZ_MainWindow::appendLog(const QString& text)
 {
-    ui.textEdit_Log->moveCursor(QTextCursor::End);
-    appendParagraph(text);
+    queueLogEdit(false, text);
+}
+
+void KVZ_MainWindow::queueLogEdit(bool plainInsert, const QString& text)
+{
+    if (pendingLog.isEmpty())
+        QMetaObject::invokeMethod(this, &KVZ_MainWindow::flushLog, Qt::QueuedConnection);
+    pendingLog.append(LogEdit{plainInsert, text});
+}
+
+// The turn's edits in the order they were made, as one edit of the document:
+// it lays out the new paragraphs and drops the oldest beyond the limit once.
+void KVZ_MainWindow::flushLog()
+{
+    if (pendingLog.isEmpty())
+        return;
+    const QVector<LogEdit> edits = std::move(pendingLog);
+    pendingLog.clear();
+    QTextCursor cursor(ui.textEdit_Log->document());
+    cursor.beginEditBlock();
+    for (const LogEdit& edit : edits) {
+        if (edit.plainInsert) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(edit.text);
+        } else {
+            appendParagraph(edit.text);
+        }
+    }
+    cursor.endEditBlock();
     ui.textEdit_Log->moveCursor(QTextCursor::End);
 }
 
@@ -335,8 +362,10 @@ void KVZ_MainWindow::appendParagraph(const QString& text)
         cursor.insertText(text);
 }
 
+// Edits not yet applied go with the rest of the log.
 void KVZ_MainWindow::clearLog()
 {
+    pendingLog.clear();
     ui.textEdit_Log->clear();
     logHasParagraph = false;
 }
@@ -345,15 +374,12 @@ void KVZ_MainWindow::clearLog()
 // blank paragraph.
 void KVZ_MainWindow::dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine)
 {
-    ui.textEdit_Log->moveCursor(QTextCursor::End);
-    appendParagraph(QString());
-    appendParagraph(header);
-    appendParagraph(QString());
-    appendParagraph(QString());
-    ui.textEdit_Log->moveCursor(QTextCursor::End);
-    ui.textEdit_Log->insertPlainText(KvzLogText::hexDump(bytes, count, perLine));
-    appendParagraph(QString());
-    ui.textEdit_Log->moveCursor(QTextCursor::End);
+    queueLogEdit(false, QString());
+    queueLogEdit(false, header);
+    queueLogEdit(false, QString());
+    queueLogEdit(false, QString());
+    queueLogEdit(true, KvzLogText::hexDump(bytes, count, perLine));
+    queueLogEdit(false, QString());
 }
 
 void KVZ_MainWindow::dumpRaw(DumpMode mode, const unsigned char* bytes, int count)

@@ -8,6 +8,7 @@
 #include "kvz_mainwindow_form.h"
 
 #include <QList>
+#include <QVector>
 #include <QMainWindow>
 
 class KVZ_DocWidgetTitleBar;
@@ -60,6 +61,8 @@ private:
     void saveWindowSettings();
     void restoreWindowSettings();
     void appendParagraph(const QString& text);
+    void queueLogEdit(bool plainInsert, const QString& text);
+    void flushLog();
     void dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine);
     void logDisconnect(const QString& name);
 
@@ -78,6 +81,14 @@ private:
     QAction* actionQuit = nullptr;
     QList<KVZ_Object*> devices;
     bool logHasParagraph = false;   // the log holds at least one paragraph
+    // Log pane edits of this event-loop turn, applied in order as one edit at
+    // the end of the turn, so the pane is laid out and trimmed once per turn
+    // rather than once per paragraph.
+    struct LogEdit {
+        bool plainInsert;   // text inserted as it is; otherwise a new paragraph
+        QString text;
+    };
+    QVector<LogEdit> pendingLog;
     quintptr lastSerial = 0;   // serials of rows: 1, 2, 3, ... never reused
 
     static KVZ_MainWindow* current;
