@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -95,6 +96,7 @@ private slots:
     void noTempFolder();
     void networkNameStaysInTemp();
     void commandPacket();
+    void randomPacketsAreSafe();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -380,6 +382,25 @@ void TstF6Session::commandPacket()
     QCOMPARE(sent.type, 0);
     QCOMPARE(sent.formatNumber, 0);
     QCOMPARE(int(session->commandPending()), 1);
+}
+
+// Hostile input of every type and length, bytes at random (a fixed seed):
+// every packet gets a text, and nothing is read outside the packet (the
+// sanitizer build checks that).
+void TstF6Session::randomPacketsAreSafe()
+{
+    QDir().rmdir(QStringLiteral("Temp"));   // no files for this one
+    QRandomGenerator random(20261210);
+    auto session = openSession("R1");
+    for (int i = 0; i < 3000; ++i) {
+        TransportPacket packet = packetOf("R1", random.bounded(-1, 17), QByteArray());
+        for (uint8_t& byte : packet.data)
+            byte = uint8_t(random.bounded(256));
+        packet.length = random.bounded(-20, 1300);
+        if (i % 3 == 0)
+            packet.data[19] = 0xFF;   // "*>A" claims 255 records
+        QVERIFY(!handle(*session, packet).isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TstF6Session)
