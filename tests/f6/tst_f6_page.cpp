@@ -228,7 +228,10 @@ void TstF6Page::fillShowsEveryValue()
     QCOMPARE(text(p, "label_Altitude_Text"), QStringLiteral("-1 м"));
     QCOMPARE(text(p, "label_Speed_Text"), QStringLiteral("12.5 км/ч"));
     QCOMPARE(text(p, "label_AllSeconds_Text"), QStringLiteral("65535 c"));
-    QVERIFY(text(p, "label_DateTime_Text").isEmpty() == false);
+    // the event group and the navigation group each have a label_DateTime_Text
+    const QWidget* navigation = m_page->findChild<QWidget*>(QStringLiteral("widget_Navigation"));
+    QVERIFY(text(navigation, "label_DateTime_Text").startsWith(QStringLiteral("23:59:58  1  ")));
+    QVERIFY(text(navigation, "label_DateTime_Text").endsWith(QStringLiteral("  2000")));
     // analog rows shown, their lock buttons hidden; the pulse lines too
     for (const char* row : {"label_A1", "label_A2_Text", "label_A3_Icon"})
         QVERIFY2(shown(p, row), row);
