@@ -15,7 +15,6 @@
 #include "f52_record.h"
 #include "f5_record.h"
 #include "f5_session.h"
-#include "fixed_command_sender.h"
 #include "ui_kvz_formparam_f5.h"
 
 namespace {
@@ -155,49 +154,7 @@ void KVZ_FormParam_F5::forgetSession(const FormatSession* session)
         m_session = nullptr;
 }
 
-void KVZ_FormParam_F5::sendGuardOn()
+const FormatSession* KVZ_FormParam_F5::commandSession() const
 {
-    send(QStringLiteral("*!GY"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendGuardOff()
-{
-    send(QStringLiteral("*!GN"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendGuardProfile2()
-{
-    send(QStringLiteral("*!G2"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendOutputOn(int n)
-{
-    send(FixedCommandSender::numbered("*!", n, "Y"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendOutputOff(int n)
-{
-    send(FixedCommandSender::numbered("*!", n, "N"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendInputOn(int n)
-{
-    send(FixedCommandSender::numbered("*!ON:", n), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendInputOff(int n)
-{
-    send(FixedCommandSender::numbered("*!OFF:", n), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F5::sendCommand(const QString& text)
-{
-    send(text, FixedCommandSender::FreeTextSize);
-}
-
-// The buttons wait for the answer whether or not the command went out.
-void KVZ_FormParam_F5::send(const QString& text, int room)
-{
-    FixedCommandSender::send(m_session, text, room);
-    setCommandsEnabled(false);
+    return m_session;
 }

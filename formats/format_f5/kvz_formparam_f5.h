@@ -5,8 +5,7 @@
 #ifndef KVZ_FORMPARAM_F5_H
 #define KVZ_FORMPARAM_F5_H
 
-#include "cmo_commandsink.h"
-#include "cmo_guardsink.h"
+#include "fixed_command_sink.h"
 
 #include <QString>
 #include <QWidget>
@@ -35,7 +34,7 @@ namespace Ui {
 class KVZ_FormParam_F5Class;
 }
 
-class KVZ_FormParam_F5 : public QWidget, public CMO_CommandSink, public CMO_GuardSink
+class KVZ_FormParam_F5 : public QWidget, public FixedCommandSink
 {
     Q_OBJECT
 public:
@@ -47,26 +46,18 @@ public:
     // group shows the format.
     void showRecord(F5Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F5Record* record);
-    void setCommandsEnabled(bool enabled);
+    void setCommandsEnabled(bool enabled) override;
     // A session is going away: a button must never reach its address.
     void forgetSession(const FormatSession* session);
     const F5Session* currentSession() const { return m_session; }
 
-    void sendGuardOn() override;         // "*!GY"
-    void sendGuardOff() override;        // "*!GN"
-    void sendGuardProfile2() override;   // "*!G2"
-    void sendOutputOn(int n) override;   // "*!%1Y"
-    void sendOutputOff(int n) override;  // "*!%1N"
-    void sendInputOn(int n) override;    // "*!ON:%1"
-    void sendInputOff(int n) override;   // "*!OFF:%1"
-    // A text over 120 bytes is refused: nothing is sent.
-    void sendCommand(const QString& text) override;
-    void sendText(const QString& text) { sendCommand(text); }
+
+protected:
+    const FormatSession* commandSession() const override;
 
 private:
     void buildSections();
     void setInputLine(int line, int active);
-    void send(const QString& text, int room);
 
     Ui::KVZ_FormParam_F5Class* ui;
     F5Session* m_session = nullptr;

@@ -16,7 +16,6 @@
 #include "cmo_formproperty_work_f52.h"
 #include "f52_record.h"
 #include "f52_session.h"
-#include "fixed_command_sender.h"
 #include "format_f52.h"
 #include "ui_kvz_formparam_f52.h"
 
@@ -166,49 +165,7 @@ void KVZ_FormParam_F52::forgetSession(const FormatSession* session)
         m_session = nullptr;
 }
 
-void KVZ_FormParam_F52::sendGuardProfile2()
+const FormatSession* KVZ_FormParam_F52::commandSession() const
 {
-    send(QStringLiteral("*!G2"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendGuardOff()
-{
-    send(QStringLiteral("*!GN"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendGuardOn()
-{
-    send(QStringLiteral("*!GY"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendOutputOff(int n)
-{
-    send(FixedCommandSender::numbered("*!", n, "N"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendOutputOn(int n)
-{
-    send(FixedCommandSender::numbered("*!", n, "Y"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendInputOff(int n)
-{
-    send(FixedCommandSender::numbered("*!OFF:", n), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendInputOn(int n)
-{
-    send(FixedCommandSender::numbered("*!ON:", n), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F52::sendCommand(const QString& text)
-{
-    send(text, FixedCommandSender::FreeTextSize);
-}
-
-// The buttons wait for the answer whether or not the command went out.
-void KVZ_FormParam_F52::send(const QString& text, int room)
-{
-    FixedCommandSender::send(m_session, text, room);
-    setCommandsEnabled(false);
+    return m_session;
 }

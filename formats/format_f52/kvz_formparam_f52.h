@@ -5,8 +5,7 @@
 #ifndef KVZ_FORMPARAM_F52_H
 #define KVZ_FORMPARAM_F52_H
 
-#include "cmo_commandsink.h"
-#include "cmo_guardsink.h"
+#include "fixed_command_sink.h"
 
 #include <QString>
 #include <QWidget>
@@ -35,7 +34,7 @@ namespace Ui {
 class KVZ_FormParam_F52Class;
 }
 
-class KVZ_FormParam_F52 : public QWidget, public CMO_CommandSink, public CMO_GuardSink
+class KVZ_FormParam_F52 : public QWidget, public FixedCommandSink
 {
     Q_OBJECT
 public:
@@ -46,25 +45,17 @@ public:
     // are usable only while no command of that session waits for its answer.
     void showRecord(F52Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F52Record* record);
-    void setCommandsEnabled(bool enabled);
+    void setCommandsEnabled(bool enabled) override;
     // A session is going away: a button must never reach its address.
     void forgetSession(const FormatSession* session);
     const F52Session* currentSession() const { return m_session; }
 
-    void sendGuardProfile2() override;   // "*!G2"
-    void sendGuardOff() override;        // "*!GN"
-    void sendGuardOn() override;         // "*!GY"
-    void sendOutputOff(int n) override;  // "*!%1N"
-    void sendOutputOn(int n) override;   // "*!%1Y"
-    void sendInputOff(int n) override;   // "*!OFF:%1"
-    void sendInputOn(int n) override;    // "*!ON:%1"
-    // A text over 120 bytes is refused: nothing is sent.
-    void sendCommand(const QString& text) override;
-    void sendText(const QString& text) { sendCommand(text); }
+
+protected:
+    const FormatSession* commandSession() const override;
 
 private:
     void buildSections();
-    void send(const QString& text, int room);
 
     Ui::KVZ_FormParam_F52Class* ui;
     F52Session* m_session = nullptr;
