@@ -5,6 +5,7 @@
 #include "f5_record.h"
 #include "f5_session.h"
 #include "f5_test_record.h"
+#include "fixed_page_test.h"
 #include "format_f5.h"
 #include "format_session_list.h"
 #include "kvz_formparam_f5.h"
@@ -21,41 +22,7 @@
 
 using ZirnTest::headerText;
 using ZirnTest::kvzb;
-
-namespace {
-std::vector<QByteArray> g_sent;
-QWidget* g_page = nullptr;
-int g_pageFormat = 0;
-
-int hostCallback(void*, int code, void* data, void* out)
-{
-    if (code == MSG_SEND_TO_DEVICE && data) {
-        const auto* packet = static_cast<const TransportPacket*>(data);
-        g_sent.push_back(QByteArray(reinterpret_cast<const char*>(packet->data), packet->length));
-    } else if (code == MSG_ADD_FORMAT_PAGE) {
-        g_page = static_cast<QWidget*>(data);
-        g_pageFormat = int(reinterpret_cast<intptr_t>(out));
-    }
-    return 0;
-}
-
-template <typename T> T* child(QWidget* parent, const char* name)
-{
-    return parent->findChild<T*>(QLatin1String(name));
-}
-
-QString labelText(QWidget* parent, const char* name)
-{
-    QLabel* label = child<QLabel>(parent, name);
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
-
-bool visible(QWidget* parent, const char* name)
-{
-    QWidget* widget = child<QWidget>(parent, name);
-    return widget && widget->isVisible();
-}
-}
+using namespace FixedPageTest;
 
 class TstF5Plugin : public QObject
 {
@@ -81,10 +48,10 @@ void TstF5Plugin::initTestCase()
 {
     QVERIFY(QDir::setCurrent(m_dir.path()));
     FormatF_5& plugin = FormatF_5::instance();
-    plugin.initialize(&hostCallback, reinterpret_cast<void*>(0x55), nullptr);
+    plugin.initialize(&FixedPageTest::hostCallback, reinterpret_cast<void*>(0x55), nullptr);
     plugin.receiveMessage(MSG_WINDOW_READY, nullptr, nullptr);
-    QVERIFY(g_page);
-    g_page->show();
+    QVERIFY(host().page);
+    host().page->show();
     for (const char* name : {"T1", "T2"}) {
         TransportPacket hello = ZirnTest::packetOf(name, PT_HANDSHAKE, kvzb(QByteArray("*>S:") + name));
         plugin.receiveMessage(MSG_SESSION_OPEN, &hello, nullptr);
@@ -110,7 +77,7 @@ void TstF5Plugin::formatAnswers()
     QCOMPARE(value, 67);
     plugin.receiveMessage(MSG_NUMBER_OFFSET, &value, nullptr);
     QCOMPARE(value, 1);
-    QCOMPARE(g_pageFormat, 5);
+    QCOMPARE(host().pageFormat, 5);
     KvzPluginInfo info;
     plugin.getLibraryInfo(&info);
     QCOMPARE(QByteArray(info.name), QByteArray("F-5"));
@@ -155,28 +122,28 @@ void TstF5Plugin::archiveStrideAndBounds()
 void TstF5Plugin::pageFill()
 {
     sendPacket("T1", PT_RECORD, "*>T" + F5Test::recordOf(F5Test::fullValues(42)));
-    QCOMPARE(labelText(g_page, "label_Name_Text"), QStringLiteral("5"));
-    QCOMPARE(labelText(g_page, "label_FullName_Text"), QStringLiteral("F-5"));
-    QCOMPARE(labelText(g_page, "label_Number_Text"), QStringLiteral("42"));
-    QCOMPARE(labelText(g_page, "label_Event_Text"), QStringLiteral("65535"));
-    QCOMPARE(labelText(g_page, "label_Work_Text"), QStringLiteral("охрана"));
-    QCOMPARE(labelText(g_page, "label_Alarm_Text"), QStringLiteral("тревога"));
-    QCOMPARE(labelText(g_page, "label_I2_Text"), QStringLiteral("-1"));
-    QCOMPARE(labelText(g_page, "label_I3_Text"), QStringLiteral("7"));
-    QCOMPARE(labelText(g_page, "label_A2_Text"), QStringLiteral("4.2 В"));
-    QCOMPARE(labelText(g_page, "label_Out2_Text"), QStringLiteral("активирован"));
-    QCOMPARE(labelText(g_page, "label_GSM_Text"), QStringLiteral("Роуминг"));
-    QCOMPARE(labelText(g_page, "label_Width_Text"), QStringLiteral("54.999998 ?"));
-    QWidget* navigation = child<QWidget>(g_page, "CMO_FormProperty_NavigationClass");
+    QCOMPARE(labelText(host().page, "label_Name_Text"), QStringLiteral("5"));
+    QCOMPARE(labelText(host().page, "label_FullName_Text"), QStringLiteral("F-5"));
+    QCOMPARE(labelText(host().page, "label_Number_Text"), QStringLiteral("42"));
+    QCOMPARE(labelText(host().page, "label_Event_Text"), QStringLiteral("65535"));
+    QCOMPARE(labelText(host().page, "label_Work_Text"), QStringLiteral("охрана"));
+    QCOMPARE(labelText(host().page, "label_Alarm_Text"), QStringLiteral("тревога"));
+    QCOMPARE(labelText(host().page, "label_I2_Text"), QStringLiteral("-1"));
+    QCOMPARE(labelText(host().page, "label_I3_Text"), QStringLiteral("7"));
+    QCOMPARE(labelText(host().page, "label_A2_Text"), QStringLiteral("4.2 В"));
+    QCOMPARE(labelText(host().page, "label_Out2_Text"), QStringLiteral("активирован"));
+    QCOMPARE(labelText(host().page, "label_GSM_Text"), QStringLiteral("Роуминг"));
+    QCOMPARE(labelText(host().page, "label_Width_Text"), QStringLiteral("54.999998 ?"));
+    QWidget* navigation = child<QWidget>(host().page, "CMO_FormProperty_NavigationClass");
     QVERIFY(navigation);
     QCOMPARE(labelText(navigation, "label_DateTime_Text"), QStringLiteral("01:02:03  04.06.2026"));
-    QWidget* event = child<QWidget>(g_page, "CMO_FormProperty_EventClass");
+    QWidget* event = child<QWidget>(host().page, "CMO_FormProperty_EventClass");
     QVERIFY(event);
     QCOMPARE(labelText(event, "label_DateTime_Text"), QStringLiteral("23:59:58  31.12.2025"));
     // no fuel-sensor, temperature, frequency or CAN group
-    QVERIFY(!child<QWidget>(g_page, "CMO_FormProperty_TempClass"));
-    QVERIFY(!child<QWidget>(g_page, "CMO_FormProperty_DigitalClass"));
-    QVERIFY(!visible(g_page, "pushButton_SendCommand"));   // commands folded
+    QVERIFY(!child<QWidget>(host().page, "CMO_FormProperty_TempClass"));
+    QVERIFY(!child<QWidget>(host().page, "CMO_FormProperty_DigitalClass"));
+    QVERIFY(!visible(host().page, "pushButton_SendCommand"));   // commands folded
 }
 
 void TstF5Plugin::shockAndInputLamps_data()
@@ -197,7 +164,7 @@ void TstF5Plugin::shockAndInputLamps()
     QString lamps;
     for (const char* name : {"label_IN1_Text", "label_IN2_Text", "label_IN3_Text", "label_IN4_Text",
                              "label_IN5_Text", "label_SH1_Text", "label_SH2_Text", "label_SH3_Text"}) {
-        const QString text = labelText(g_page, name);
+        const QString text = labelText(host().page, name);
         QVERIFY2(text == QStringLiteral("сработал") || text == QStringLiteral("в норме"), name);
         lamps += text == QStringLiteral("сработал") ? QLatin1Char('1') : QLatin1Char('0');
     }
@@ -245,40 +212,40 @@ void TstF5Plugin::buttonsSendTheirCommand()
     QFETCH(QString, button);
     QFETCH(QByteArray, bytes);
     sendPacket("T2", PT_COMMAND_ANSWER, "*@C" + F5Test::recordOf(F5Test::fullValues(9)));
-    QPushButton* b = g_page->findChild<QPushButton*>(button);
+    QPushButton* b = host().page->findChild<QPushButton*>(button);
     QVERIFY(b);
     QVERIFY(b->isEnabled());
-    g_sent.clear();
+    host().sent.clear();
     emit b->pressed();
-    QCOMPARE(int(g_sent.size()), 1);
-    QCOMPARE(g_sent[0], bytes);
+    QCOMPARE(int(host().sent.size()), 1);
+    QCOMPARE(host().sent[0], bytes);
     QVERIFY(!b->isEnabled());
-    QVERIFY(!child<QPushButton>(g_page, "pushButton_SendCommand")->isEnabled());
+    QVERIFY(!child<QPushButton>(host().page, "pushButton_SendCommand")->isEnabled());
 }
 
 void TstF5Plugin::pendingFillKeepsButtonsOff()
 {
-    auto* page = static_cast<KVZ_FormParam_F5*>(g_page);
+    auto* page = static_cast<KVZ_FormParam_F5*>(host().page);
     sendPacket("T2", PT_COMMAND_ANSWER, "*@C" + F5Test::recordOf(F5Test::fullValues(10)));
-    emit child<QPushButton>(g_page, "pushButton_2Y")->pressed();   // T2 now waits
+    emit child<QPushButton>(host().page, "pushButton_2Y")->pressed();   // T2 now waits
     sendPacket("T2", PT_RECORD, "*>T" + F5Test::recordOf(F5Test::fullValues(11)));
-    QCOMPARE(labelText(g_page, "label_Number_Text"), QStringLiteral("11"));
-    QVERIFY(!child<QPushButton>(g_page, "pushButton_ON_I3")->isEnabled());
+    QCOMPARE(labelText(host().page, "label_Number_Text"), QStringLiteral("11"));
+    QVERIFY(!child<QPushButton>(host().page, "pushButton_ON_I3")->isEnabled());
     // another terminal without a pending command brings them back, and takes the commands
     sendPacket("T1", PT_RECORD, "*>T" + F5Test::recordOf(F5Test::fullValues(12)));
-    QVERIFY(child<QPushButton>(g_page, "pushButton_ON_I3")->isEnabled());
+    QVERIFY(child<QPushButton>(host().page, "pushButton_ON_I3")->isEnabled());
     QCOMPARE(page->currentSession()->name(), QStringLiteral("T1"));
-    g_sent.clear();
+    host().sent.clear();
     page->sendText(QString(121, QLatin1Char('x')));
-    QCOMPARE(int(g_sent.size()), 0);
-    QVERIFY(!child<QPushButton>(g_page, "pushButton_ON_I3")->isEnabled());
+    QCOMPARE(int(host().sent.size()), 0);
+    QVERIFY(!child<QPushButton>(host().page, "pushButton_ON_I3")->isEnabled());
     // a closed session receives nothing
     sendPacket("T1", PT_COMMAND_ANSWER, "*@C" + F5Test::recordOf(F5Test::fullValues(13)));
     QString name = QStringLiteral("T1");
     FormatF_5::instance().receiveMessage(MSG_SESSION_CLOSE, &name, nullptr);
     QVERIFY(!page->currentSession());
     page->sendGuardOn();
-    QCOMPARE(int(g_sent.size()), 0);
+    QCOMPARE(int(host().sent.size()), 0);
 }
 
 QTEST_MAIN(TstF5Plugin)
