@@ -15,18 +15,8 @@
 #include "f52_record.h"
 #include "f5_record.h"
 #include "f5_session.h"
+#include "fixed_page_groups.h"
 #include "ui_kvz_formparam_f5.h"
-
-namespace {
-// Gives item its caption and a new group widget as content.
-template <typename Group> Group* addGroup(CMO_FormPropertyItem* item, const QString& caption)
-{
-    item->setTitle(caption);
-    Group* group = new Group(nullptr);
-    item->setContent(group);
-    return group;
-}
-}
 
 KVZ_FormParam_F5::KVZ_FormParam_F5(QWidget* parent)
     : QWidget(parent), ui(new Ui::KVZ_FormParam_F5Class)
@@ -46,19 +36,19 @@ void KVZ_FormParam_F5::buildSections()
 {
     m_buttonsAllowed = 1;
     CMO_CommandSink::setCurrent(this, this);
-    m_commands = addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
+    m_commands = FixedPageGroups::addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
     ui->widget_Command->setExpanded(false);
-    m_object = addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
-    m_event = addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
-    m_work = addGroup<F52::CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
-    m_in = addGroup<F5::CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
-    m_analog = addGroup<F52::CMO_FormProperty_Analog>(ui->widget_Analog, QStringLiteral("Аналоговые измерения"));
-    m_impuls = addGroup<F52::CMO_FormProperty_Impuls>(ui->widget_Impuls, QStringLiteral("Импульсные измерения"));
-    m_out = addGroup<F52::CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
-    m_power = addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
-    m_sh = addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
-    m_gsm = addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
-    m_navigation = addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    m_object = FixedPageGroups::addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
+    m_event = FixedPageGroups::addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
+    m_work = FixedPageGroups::addGroup<F52::CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
+    m_in = FixedPageGroups::addGroup<F5::CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
+    m_analog = FixedPageGroups::addGroup<F52::CMO_FormProperty_Analog>(ui->widget_Analog, QStringLiteral("Аналоговые измерения"));
+    m_impuls = FixedPageGroups::addGroup<F52::CMO_FormProperty_Impuls>(ui->widget_Impuls, QStringLiteral("Импульсные измерения"));
+    m_out = FixedPageGroups::addGroup<F52::CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
+    m_power = FixedPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
+    m_sh = FixedPageGroups::addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
+    m_gsm = FixedPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
+    m_navigation = FixedPageGroups::addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
 }
 
 void KVZ_FormParam_F5::showRecord(F5Session* session, uint8_t commandPending, const QString&,
@@ -134,18 +124,7 @@ void KVZ_FormParam_F5::setInputLine(int line, int active)
 
 void KVZ_FormParam_F5::setCommandsEnabled(bool enabled)
 {
-    if (m_out)
-        m_out->setButtonsEnabledF52(enabled);
-    if (m_impuls)
-        m_impuls->setButtonsEnabled(enabled);
-    if (m_analog)
-        m_analog->setButtonsEnabled(enabled);
-    if (m_in)
-        m_in->setButtonsEnabled(enabled);
-    if (m_work)
-        m_work->setButtonsEnabled(enabled);
-    if (m_commands)
-        m_commands->setSendEnabled(enabled);
+    FixedPageGroups::setCommandsEnabled(m_out, m_impuls, m_analog, m_in, m_work, m_commands, enabled);
 }
 
 void KVZ_FormParam_F5::forgetSession(const FormatSession* session)
