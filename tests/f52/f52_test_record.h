@@ -91,6 +91,19 @@ inline const char* fullText()
            "Temp3 = -128; Level3 = 1; Temp1 = -128; Temp2 = 127; Temp3 = 0; Temp4 = -5; ";
 }
 
+// A log entry's dump: " 0x.." per byte, a line break after every 16 and
+// after the last.
+inline QByteArray logDump(const QByteArray& bytes)
+{
+    QByteArray text;
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (i > 0 && i % 16 == 0)
+            text += "\r\n";
+        text += " 0x" + bytes.mid(i, 1).toHex();
+    }
+    return text + "\r\n";
+}
+
 } // namespace F52Test
 
 #endif // F52_TEST_RECORD_H

@@ -35,17 +35,6 @@ struct Format {
     std::function<QString(quint32 numPage)> text;
 };
 
-inline QByteArray dump(const QByteArray& bytes)
-{
-    QByteArray text;
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i > 0 && i % 16 == 0)
-            text += "\r\n";
-        text += " 0x" + bytes.mid(i, 1).toHex();
-    }
-    return text + "\r\n";
-}
-
 // The header text of a unit the scripted terminal sent.
 inline QString header(const QByteArray& unit)
 {
@@ -57,7 +46,7 @@ inline QString header(const QByteArray& unit)
 
 inline QByteArray entry(const char* title, const QByteArray& unit, const QString& body)
 {
-    return QByteArray("<T>      ") + title + "\r\n" + dump(unit) + KvzText::toCp1251(header(unit) + body)
+    return QByteArray("<T>      ") + title + "\r\n" + F52Test::logDump(unit) + KvzText::toCp1251(header(unit) + body)
         + "\r\n------------------------\r\n";
 }
 

@@ -39,20 +39,9 @@ TransportPacket packetOf(int type, const QByteArray& bytes)
     return packet;
 }
 
-QByteArray dump(const QByteArray& bytes)
-{
-    QByteArray text;
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i > 0 && i % 16 == 0)
-            text += "\r\n";
-        text += " 0x" + bytes.mid(i, 1).toHex();
-    }
-    return text + "\r\n";
-}
-
 QByteArray entry(const char* title, const QByteArray& bytes, const QString& body)
 {
-    return QByteArray("<T>      ") + title + "\r\n" + dump(bytes) + KvzText::toCp1251(body)
+    return QByteArray("<T>      ") + title + "\r\n" + F52Test::logDump(bytes) + KvzText::toCp1251(body)
         + "\r\n------------------------\r\n";
 }
 
