@@ -28,6 +28,13 @@ using namespace F52Test;
 using namespace FixedPageTest;
 
 namespace {
+QWidget* g_page()
+{
+    return host().page;
+}
+}
+
+namespace {
 // The picture a label shows, compared with a resource.
 bool showsPicture(QWidget* parent, const char* name, const char* picture)
 {
@@ -51,6 +58,8 @@ private slots:
     void buttonsSendTheirCommand();
     void freeTextLimit();
     void commandsWaitForTheAnswer();
+    void unselectedPacketLeavesThePage();
+    void noPublishedPageSendsNothing();
     void workState_data();
     void workState();
     void outputs();
@@ -73,8 +82,8 @@ void TstF52Page::initTestCase()
     FormatF_52& plugin = FormatF_52::instance();
     plugin.initialize(&FixedPageTest::hostCallback, reinterpret_cast<void*>(0x99), nullptr);
     plugin.receiveMessage(MSG_WINDOW_READY, nullptr, nullptr);
-    QVERIFY(host().page);
-    host().page->show();
+    QVERIFY(g_page());
+    g_page()->show();
     TransportPacket hello = ZirnTest::packetOf("P1", PT_HANDSHAKE, ZirnTest::kvzb("*>S:P1"));
     hello.deviceId = uint32_t(-2);
     plugin.receiveMessage(MSG_SESSION_OPEN, &hello, nullptr);
@@ -94,52 +103,52 @@ void TstF52Page::sendRecord(int type, const Values& values)
 void TstF52Page::pageIsHandedOver()
 {
     QCOMPARE(host().pageFormat, 37);
-    QCOMPARE(host().page->objectName(), QStringLiteral("KVZ_FormParam_F52Class"));
+    QCOMPARE(g_page()->objectName(), QStringLiteral("KVZ_FormParam_F52Class"));
     const QStringList captions = {"Команды", "Объект", "Событие", "Режим работы", "Дискретные входы",
                                   "Аналоговые измерения", "Цифровые топливные датчики", "Импульсные измерения",
                                   "Управляющие выходы", "Акселерометр", "Температурные датчики",
                                   "Источники питания", "Связь GSM", "Навигационные данные"};
-    const QList<CMO_FormPropertyItem*> items = host().page->findChildren<CMO_FormPropertyItem*>();
+    const QList<CMO_FormPropertyItem*> items = g_page()->findChildren<CMO_FormPropertyItem*>();
     QCOMPARE(items.size(), 14);
     QStringList titles;
     for (CMO_FormPropertyItem* item : items)
         titles << item->findChild<QLabel*>(QStringLiteral("label_Title"))->text();
     QCOMPARE(titles, captions);
     // the commands group starts folded
-    QVERIFY(!child<QWidget>(host().page, "pushButton_SendCommand")->isVisible());
+    QVERIFY(!child<QWidget>(g_page(), "pushButton_SendCommand")->isVisible());
 }
 
 void TstF52Page::recordReachesTheGroups()
 {
-    QCOMPARE(labelText(host().page, "label_Name_Text"), QStringLiteral("P1"));
-    QCOMPARE(labelText(host().page, "label_FullName_Text"), QStringLiteral("-2"));
-    QCOMPARE(labelText(host().page, "label_Number_Text"), QStringLiteral("4000000000"));
-    QCOMPARE(labelText(host().page, "label_Event_Text"), QStringLiteral("65535"));
-    QCOMPARE(labelText(host().page, "label_IN1_Text"), QStringLiteral("сработал"));
-    QCOMPARE(labelText(host().page, "label_IN2_Text"), QStringLiteral("в норме"));
-    QCOMPARE(labelText(host().page, "label_A1_Text"), QStringLiteral("0.0 В"));
-    QCOMPARE(labelText(host().page, "label_I2_Text"), QStringLiteral("-1"));
-    QCOMPARE(labelText(host().page, "label_I3_Text"), QStringLiteral("7"));
-    QCOMPARE(labelText(host().page, "label_D1_Level_Value"), QStringLiteral("40000"));
-    QCOMPARE(labelText(host().page, "label_D2_Temp_Value"), QStringLiteral("127 ?С"));
-    QCOMPARE(labelText(host().page, "label_D3_Temp_Value"), QStringLiteral("-128 ?С"));
-    QCOMPARE(labelText(host().page, "label_Temp1_Value"), QStringLiteral("не используется"));
-    QCOMPARE(labelText(host().page, "label_Temp4_Value"), QStringLiteral("-5 ?С"));
-    QCOMPARE(labelText(host().page, "label_Out1_Text"), QStringLiteral("выключен"));
-    QCOMPARE(labelText(host().page, "label_Out2_Text"), QStringLiteral("активирован"));
-    QCOMPARE(labelText(host().page, "label_GSM_Level_Text"), QStringLiteral("24%"));
-    QCOMPARE(labelText(host().page, "label_Navigation_Text"), QStringLiteral("валидны"));
-    QCOMPARE(labelText(host().page, "label_DateTime_Text"), QStringLiteral("23:59:58  31.12.2025"));   // event
-    QWidget* navigation = child<QWidget>(host().page, "CMO_FormProperty_NavigationClass");
+    QCOMPARE(labelText(g_page(), "label_Name_Text"), QStringLiteral("P1"));
+    QCOMPARE(labelText(g_page(), "label_FullName_Text"), QStringLiteral("-2"));
+    QCOMPARE(labelText(g_page(), "label_Number_Text"), QStringLiteral("4000000000"));
+    QCOMPARE(labelText(g_page(), "label_Event_Text"), QStringLiteral("65535"));
+    QCOMPARE(labelText(g_page(), "label_IN1_Text"), QStringLiteral("сработал"));
+    QCOMPARE(labelText(g_page(), "label_IN2_Text"), QStringLiteral("в норме"));
+    QCOMPARE(labelText(g_page(), "label_A1_Text"), QStringLiteral("0.0 В"));
+    QCOMPARE(labelText(g_page(), "label_I2_Text"), QStringLiteral("-1"));
+    QCOMPARE(labelText(g_page(), "label_I3_Text"), QStringLiteral("7"));
+    QCOMPARE(labelText(g_page(), "label_D1_Level_Value"), QStringLiteral("40000"));
+    QCOMPARE(labelText(g_page(), "label_D2_Temp_Value"), QStringLiteral("127 ?С"));
+    QCOMPARE(labelText(g_page(), "label_D3_Temp_Value"), QStringLiteral("-128 ?С"));
+    QCOMPARE(labelText(g_page(), "label_Temp1_Value"), QStringLiteral("не используется"));
+    QCOMPARE(labelText(g_page(), "label_Temp4_Value"), QStringLiteral("-5 ?С"));
+    QCOMPARE(labelText(g_page(), "label_Out1_Text"), QStringLiteral("выключен"));
+    QCOMPARE(labelText(g_page(), "label_Out2_Text"), QStringLiteral("активирован"));
+    QCOMPARE(labelText(g_page(), "label_GSM_Level_Text"), QStringLiteral("24%"));
+    QCOMPARE(labelText(g_page(), "label_Navigation_Text"), QStringLiteral("валидны"));
+    QCOMPARE(labelText(g_page(), "label_DateTime_Text"), QStringLiteral("23:59:58  31.12.2025"));   // event
+    QWidget* navigation = child<QWidget>(g_page(), "CMO_FormProperty_NavigationClass");
     QVERIFY(navigation);
     QCOMPARE(labelText(navigation, "label_DateTime_Text"), QStringLiteral("01:02:03  04.06.2026"));
-    QCOMPARE(labelText(host().page, "label_Longitude_Text"), QStringLiteral("-28.647889 ?"));
-    QCOMPARE(labelText(host().page, "label_Speed_Text"), QStringLiteral("12.5 км/ч"));
-    QCOMPARE(labelText(host().page, "label_Course_Text"), QStringLiteral("359 ?"));
-    QCOMPARE(labelText(host().page, "label_Run_Text"), QStringLiteral("1234567.000 км"));
-    QCOMPARE(labelText(host().page, "label_Way_Text"), QStringLiteral("0.000 км"));
-    QCOMPARE(labelText(host().page, "label_AllSeconds_Text"), QStringLiteral("65535 c"));
-    QCOMPARE(labelText(host().page, "label_Addres_Text"), QString());
+    QCOMPARE(labelText(g_page(), "label_Longitude_Text"), QStringLiteral("-28.647889 ?"));
+    QCOMPARE(labelText(g_page(), "label_Speed_Text"), QStringLiteral("12.5 км/ч"));
+    QCOMPARE(labelText(g_page(), "label_Course_Text"), QStringLiteral("359 ?"));
+    QCOMPARE(labelText(g_page(), "label_Run_Text"), QStringLiteral("1234567.000 км"));
+    QCOMPARE(labelText(g_page(), "label_Way_Text"), QStringLiteral("0.000 км"));
+    QCOMPARE(labelText(g_page(), "label_AllSeconds_Text"), QStringLiteral("65535 c"));
+    QCOMPARE(labelText(g_page(), "label_Addres_Text"), QString());
 }
 
 void TstF52Page::buttonsSendTheirCommand_data()
@@ -167,7 +176,7 @@ void TstF52Page::buttonsSendTheirCommand()
     QFETCH(QString, button);
     QFETCH(QByteArray, bytes);
     sendRecord(PT_COMMAND_ANSWER, fullValues());   // buttons usable again
-    QPushButton* b = host().page->findChild<QPushButton*>(button);
+    QPushButton* b = g_page()->findChild<QPushButton*>(button);
     QVERIFY(b);
     QVERIFY(b->isEnabled());
     host().sent.clear();
@@ -179,7 +188,7 @@ void TstF52Page::buttonsSendTheirCommand()
 
 void TstF52Page::freeTextLimit()
 {
-    auto* page = static_cast<KVZ_FormParam_F52*>(host().page);
+    auto* page = static_cast<KVZ_FormParam_F52*>(g_page());
     host().sent.clear();
     const QString text120 = QStringLiteral("*!") + QString(117, QLatin1Char('x')) + QStringLiteral("Ж");
     page->sendText(text120);
@@ -188,12 +197,12 @@ void TstF52Page::freeTextLimit()
     QCOMPARE(int(host().sent.size()), 1);
     QCOMPARE(host().sent[0].size(), 120);
     QCOMPARE(host().sent[0].right(1), QByteArray("\xC6"));
-    QVERIFY(!child<QPushButton>(host().page, "pushButton_GN")->isEnabled());
+    QVERIFY(!child<QPushButton>(g_page(), "pushButton_GN")->isEnabled());
 
     // the commands group's request goes through the page as well
     sendRecord(PT_COMMAND_ANSWER, fullValues());
     host().sent.clear();
-    emit child<QPushButton>(host().page, "pushButton_SendCommand")->pressed();
+    emit child<QPushButton>(g_page(), "pushButton_SendCommand")->pressed();
     QCOMPARE(int(host().sent.size()), 1);
     QCOMPARE(host().sent[0], QByteArray("*?V"));
 }
@@ -201,19 +210,49 @@ void TstF52Page::freeTextLimit()
 void TstF52Page::commandsWaitForTheAnswer()
 {
     sendRecord(PT_COMMAND_ANSWER, fullValues());
-    emit child<QPushButton>(host().page, "pushButton_1Y")->pressed();
+    emit child<QPushButton>(g_page(), "pushButton_1Y")->pressed();
     // a record while the command waits: values update, buttons stay off
     Values next = fullValues();
     next.numPage = 5;
     sendRecord(PT_RECORD, next);
-    QCOMPARE(labelText(host().page, "label_Number_Text"), QStringLiteral("5"));
+    QCOMPARE(labelText(g_page(), "label_Number_Text"), QStringLiteral("5"));
     for (const char* name : {"pushButton_1Y", "pushButton_ON_I2", "pushButton_OFF_A1", "pushButton_ON_3",
                              "pushButton_GN", "pushButton_SendCommand"})
-        QVERIFY2(!child<QPushButton>(host().page, name)->isEnabled(), name);
+        QVERIFY2(!child<QPushButton>(g_page(), name)->isEnabled(), name);
     sendRecord(PT_COMMAND_ANSWER, next);
     for (const char* name : {"pushButton_1Y", "pushButton_ON_I2", "pushButton_OFF_A1", "pushButton_ON_3",
                              "pushButton_GN", "pushButton_SendCommand"})
-        QVERIFY2(child<QPushButton>(host().page, name)->isEnabled(), name);
+        QVERIFY2(child<QPushButton>(g_page(), name)->isEnabled(), name);
+}
+
+void TstF52Page::unselectedPacketLeavesThePage()
+{
+    sendRecord(PT_RECORD, fullValues());
+    QCOMPARE(labelText(g_page(), "label_Number_Text"), QStringLiteral("4000000000"));
+    Values next = fullValues();
+    next.numPage = 77;
+    TransportPacket packet = ZirnTest::packetOf("P1", PT_RECORD, ZirnTest::kvzb("*>T" + recordOf(next)));
+    KvzPacketOut out;
+    std::memset(&out, 0, sizeof(out));
+    FormatF_52::instance().receiveMessage(MSG_SESSION_PACKET, &packet, &out);
+    QCOMPARE(labelText(g_page(), "label_Number_Text"), QStringLiteral("4000000000"));
+    // showing the session brings its latest record
+    QString name = QStringLiteral("P1");
+    FormatF_52::instance().receiveMessage(MSG_SESSION_SHOW, &name, nullptr);
+    QCOMPARE(labelText(g_page(), "label_Number_Text"), QStringLiteral("77"));
+}
+
+void TstF52Page::noPublishedPageSendsNothing()
+{
+    sendRecord(PT_COMMAND_ANSWER, fullValues());
+    auto* page = static_cast<KVZ_FormParam_F52*>(g_page());
+    CMO_CommandSink::setCurrent(nullptr, nullptr);
+    host().sent.clear();
+    emit child<QPushButton>(g_page(), "pushButton_GY")->pressed();
+    emit child<QPushButton>(g_page(), "pushButton_ON_A1")->pressed();
+    QCOMPARE(int(host().sent.size()), 0);
+    QVERIFY(child<QPushButton>(g_page(), "pushButton_GY")->isEnabled());
+    CMO_CommandSink::setCurrent(page, page);
 }
 
 void TstF52Page::workState_data()

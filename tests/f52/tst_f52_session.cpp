@@ -72,6 +72,7 @@ private slots:
     void shortRecordKeepsTheRecord();
     void logFileBytes();
     void sendGoesOnlyToListedSessions();
+    void noTempFolderNoFile();
 
 private:
     QTemporaryDir m_dir;
@@ -138,6 +139,12 @@ void TstF52Session::dispatcher_data()
     QTest::newRow("key") << int(PT_TMKEY) << QByteArray::fromHex("2a3e544d4b4559" "0102030405060001020304050600 00")
                          << "*>TMKEY\r\nHour = 1; Min = 2; Sec = 3; Day = 4; Month = 5; Year = 6; code = 060504030201; "
                          << "Touch Memory" << 1;
+    QTest::newRow("key all ones") << int(PT_TMKEY) << QByteArray::fromHex("2a3e544d4b4559" "00000000000000" "ffffffffffffffff")
+                                  << "*>TMKEY\r\nHour = 0; Min = 0; Sec = 0; Day = 0; Month = 0; Year = 0; code = FFFFFFFFFFFFFFFF; "
+                                  << "Touch Memory" << 1;
+    QTest::newRow("key short") << int(PT_TMKEY) << QByteArray::fromHex("2a3e544d4b4559" "17" "000000000000" "01")
+                               << "*>TMKEY\r\nHour = 23; Min = 0; Sec = 0; Day = 0; Month = 0; Year = 0; code = 000000000001; "
+                               << "Touch Memory" << 1;
 }
 
 void TstF52Session::dispatcher()
@@ -258,6 +265,21 @@ void TstF52Session::sendGoesOnlyToListedSessions()
     plugin.receiveMessage(MSG_SESSION_CLOSE, &name, nullptr);
     plugin.sendToDevice(session, command, 4);
     QCOMPARE(int(g_sent.size()), 1);
+}
+
+void TstF52Session::noTempFolderNoFile()
+{
+    QTemporaryDir bare;
+    QVERIFY(QDir::setCurrent(bare.path()));
+    {
+        F52Session session(packetOf(PT_HANDSHAKE, kvzb("*>S:F52T")));
+        KvzPacketOut out;
+        std::memset(&out, 0, sizeof(out));
+        session.handlePacket(packetOf(PT_PING, kvzb(QByteArray())), &out);
+        QCOMPARE(KvzText::fromCp1251(out.text, out.textLength), headerText(0) + QStringLiteral("Ping"));
+    }
+    QCOMPARE(QDir(bare.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QVERIFY(QDir::setCurrent(m_dir.path()));
 }
 
 QTEST_GUILESS_MAIN(TstF52Session)
