@@ -127,6 +127,10 @@ void TstF52Session::dispatcher_data()
     const QByteArray rec = recordOf(numbered(5));
     QTest::newRow("record") << int(PT_RECORD) << QByteArray("*>T" + rec)
                             << "*>T 5\r\n" + textOf(5) << "TMI" << 1;
+    QTest::newRow("empty archive") << int(PT_ARCHIVE) << QByteArray("*>A\x00", 4)
+                                   << "*>A 0\r\n" << "Arr TMI" << 1;
+    QTest::newRow("archive with a short record") << int(PT_ARCHIVE) << QByteArray("*>A\x01" + rec.left(85))
+                                                 << "*>A 1\r\n" << "Arr TMI" << 1;
     QTest::newRow("ping") << int(PT_PING) << QByteArray() << "Ping" << "Ping" << 1;
     QTest::newRow("command answer") << int(PT_COMMAND_ANSWER) << QByteArray("*@C" + rec)
                                     << "*@C\r\n" + textOf(5) << "Command" << 0;
