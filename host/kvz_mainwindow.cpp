@@ -8,6 +8,8 @@
 #include "kvz_resources.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QIcon>
@@ -318,8 +320,14 @@ void KVZ_MainWindow::appendLog(const QString& text)
 void KVZ_MainWindow::queueLogEdit(bool plainInsert, const QString& text)
 {
     if (pendingLog.isEmpty())
-        QMetaObject::invokeMethod(this, &KVZ_MainWindow::flushLog, Qt::QueuedConnection);
+        QCoreApplication::postEvent(this, new QEvent(static_cast<QEvent::Type>(FlushLogEvent)), Qt::LowEventPriority);
     pendingLog.append(LogEdit{plainInsert, text});
+}
+
+void KVZ_MainWindow::customEvent(QEvent* event)
+{
+    if (event->type() == static_cast<QEvent::Type>(FlushLogEvent))
+        flushLog();
 }
 
 // The turn's edits in the order they were made, as one edit of the document:

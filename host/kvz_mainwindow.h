@@ -7,6 +7,7 @@
 #include "kvz_logtext.h"
 #include "kvz_mainwindow_form.h"
 
+#include <QEvent>
 #include <QList>
 #include <QVector>
 #include <QMainWindow>
@@ -29,6 +30,8 @@ public:
     };
     // The log pane keeps this many paragraphs at most, dropping the oldest.
     enum { MaxLogParagraphs = 100000 };
+    // Posted to the window itself: apply the log pane edits of this turn.
+    enum { FlushLogEvent = QEvent::User + 1 };
 
     explicit KVZ_MainWindow(QWidget* parent = nullptr);
     ~KVZ_MainWindow() override;
@@ -53,6 +56,9 @@ private slots:
     void slot_triggered_Menu_Quit();
     void slot_finished(int);
     void slot_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+
+protected:
+    void customEvent(QEvent* event) override;
 
 private:
     void initWindow();
@@ -83,7 +89,8 @@ private:
     bool logHasParagraph = false;   // the log holds at least one paragraph
     // Log pane edits of this event-loop turn, applied in order as one edit at
     // the end of the turn, so the pane is laid out and trimmed once per turn
-    // rather than once per paragraph.
+    // rather than once per paragraph. The edit is a low-priority posted
+    // event: the packets already waiting are answered first.
     struct LogEdit {
         bool plainInsert;   // text inserted as it is; otherwise a new paragraph
         QString text;
