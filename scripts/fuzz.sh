@@ -11,17 +11,7 @@ seconds="${1:-20}"
 shift || true
 build="$root/build-fuzz"
 
-bash "$root/scripts/setup.sh"
-missing=()
-command -v clang++-14 >/dev/null || missing+=(clang-14)
-dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed" || missing+=(libclang-rt-14-dev)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    SUDO=""
-    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$root/scripts/setup.sh" clang-14 libclang-rt-14-dev
 
 # Every part is instrumented for the fuzzer; the checksum switch lets mutated
 # frames through the XOR and CRC-8 tests to the code behind them.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build and test the server.
+# Installs what a fresh Debian 12 machine lacks to build and test the server,
+# and any further Debian packages named as arguments.
 set -euo pipefail
-packages=(g++ make cmake qtbase5-dev qtbase5-dev-tools fonts-dejavu-core)
+packages=(g++ make cmake qtbase5-dev qtbase5-dev-tools fonts-dejavu-core "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
