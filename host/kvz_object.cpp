@@ -2,7 +2,6 @@
 
 #include "kvz_core.h"
 #include "kvz_logtext.h"
-#include "kvz_treerow.h"
 
 #include <QPointer>
 #include <QTreeWidget>
@@ -22,7 +21,7 @@ KVZ_Object::KVZ_Object(QTreeWidget* aTree, TransportPacket* packet, quintptr ser
     id = static_cast<int32_t>(packet->deviceId);
     receivedTotal = packet->validLength();
     sentTotal = 0;
-    item = new KvzTreeRow;
+    item = new QTreeWidgetItem(0);
     item->setText(ColId, QString::number(id));
     item->setText(ColName, deviceName);
     item->setText(ColReceived, QString::number(receivedTotal));
@@ -59,7 +58,7 @@ void KVZ_Object::packetReceived(const TransportPacket& packet, KvzPacketOut& out
             return;
     }
     if (item && packet.type != PT_PING && packet.type != PT_ZIRN_PING)
-        item->setTexts({{ColFormat, core ? core->formatName(packet.formatNumber) : QString()}});
+        item->setText(ColFormat, core ? core->formatName(packet.formatNumber) : QString());
     out.selected = isSelected() ? 1 : 0;
     if (formatRecord && core)
         core->sendToPlugin(formatRecord, MSG_SESSION_PACKET, const_cast<TransportPacket*>(&packet), &out);
@@ -67,9 +66,9 @@ void KVZ_Object::packetReceived(const TransportPacket& packet, KvzPacketOut& out
         return;
     receivedTotal += packet.validLength();
     if (item) {
-        item->setTexts({{ColReceived, QString::number(receivedTotal)},
-                        {ColTime, KvzLogText::now()},
-                        {ColData, typeName(packet.type)}});
+        item->setText(ColReceived, QString::number(receivedTotal));
+        item->setText(ColTime, KvzLogText::now());
+        item->setText(ColData, typeName(packet.type));
     }
 }
 
@@ -77,7 +76,7 @@ void KVZ_Object::packetSent(const TransportPacket& packet)
 {
     sentTotal += packet.validLength();
     if (item)
-        item->setTexts({{ColSent, QString::number(sentTotal)}});
+        item->setText(ColSent, QString::number(sentTotal));
 }
 
 void KVZ_Object::close()

@@ -10,7 +10,7 @@
 
 class KvzPluginRecord;
 class QTreeWidget;
-class KvzTreeRow;
+class QTreeWidgetItem;
 
 class KVZ_Object : public QObject
 {
@@ -46,7 +46,7 @@ private:
     qint64 receivedTotal = 0;
     qint64 sentTotal = 0;
     int32_t lastFormatNumber = 0;
-    KvzTreeRow* item = nullptr;
+    QTreeWidgetItem* item = nullptr;
     // The row's own copy of the handshake, read by the format session until
     // it is closed; the sender's packet is not kept.
     TransportPacket* handshakeCopy;
