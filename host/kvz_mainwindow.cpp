@@ -19,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -64,7 +65,13 @@ KVZ_MainWindow* KVZ_MainWindow::instance()
 void KVZ_MainWindow::initWindow()
 {
     current = this;
-    ui.textEdit_Log->document()->setMaximumBlockCount(MaxLogParagraphs);
+    QTextDocument* log = ui.textEdit_Log->document();
+    log->setMaximumBlockCount(MaxLogParagraphs);
+    // The log's lines run left to right: the layout need not read every
+    // paragraph to find its direction each time the oldest ones are dropped.
+    QTextOption option = log->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    log->setDefaultTextOption(option);
     formatList = new KVZ_FormParam(this);
     addPropertyPage(formatList, 0);
     formatList->show();
