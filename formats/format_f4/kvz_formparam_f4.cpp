@@ -11,7 +11,6 @@
 #include "cmo_formproperty_work.h"
 #include "f4_record.h"
 #include "f4_session.h"
-#include "fixed_command_sender.h"
 #include "ui_kvz_formparam_f4.h"
 
 
@@ -124,40 +123,12 @@ void KVZ_FormParam_F4::forgetSession(const FormatSession* session)
         m_session = nullptr;
 }
 
-void KVZ_FormParam_F4::sendGuardOn() { send(QStringLiteral("*!GY"), FixedCommandSender::NumberedCommandSize); }
-void KVZ_FormParam_F4::sendGuardOff() { send(QStringLiteral("*!GN"), FixedCommandSender::NumberedCommandSize); }
-void KVZ_FormParam_F4::sendGuardProfile2() { send(QStringLiteral("*!G2"), FixedCommandSender::NumberedCommandSize); }
-void KVZ_FormParam_F4::sendGuardProfile3() { send(QStringLiteral("*!G3"), FixedCommandSender::NumberedCommandSize); }
-
-void KVZ_FormParam_F4::sendOutputOn(int n)
+const FormatSession* KVZ_FormParam_F4::commandSession() const
 {
-    send(FixedCommandSender::numbered("*!", n, "Y"), FixedCommandSender::NumberedCommandSize);
+    return m_session;
 }
 
-void KVZ_FormParam_F4::sendOutputOff(int n)
-{
-    send(FixedCommandSender::numbered("*!", n, "N"), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F4::sendInputOn(int n)
-{
-    send(FixedCommandSender::numbered("*!ON:", n), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F4::sendInputOff(int n)
-{
-    send(FixedCommandSender::numbered("*!OFF:", n), FixedCommandSender::NumberedCommandSize);
-}
-
-void KVZ_FormParam_F4::sendCommand(const QString& text)
-{
-    send(text, FixedCommandSender::FreeTextSize);
-}
-
-// The shown session gets the command when it fits its room; the buttons
-// wait for the answer either way.
-void KVZ_FormParam_F4::send(const QString& text, int room)
-{
-    FixedCommandSender::send(m_session, text, room);
-    setCommandsEnabled(false);
-}
+void KVZ_FormParam_F4::sendGuardOn() { sendNumbered(QStringLiteral("*!GY")); }
+void KVZ_FormParam_F4::sendGuardOff() { sendNumbered(QStringLiteral("*!GN")); }
+void KVZ_FormParam_F4::sendGuardProfile2() { sendNumbered(QStringLiteral("*!G2")); }
+void KVZ_FormParam_F4::sendGuardProfile3() { sendNumbered(QStringLiteral("*!G3")); }

@@ -5,8 +5,8 @@
 #ifndef KVZ_FORMPARAM_F4_H
 #define KVZ_FORMPARAM_F4_H
 
-#include "cmo_commandsink.h"
 #include "f4_guardsink.h"
+#include "format_command_sink.h"
 
 #include <QString>
 #include <QWidget>
@@ -30,7 +30,7 @@ namespace Ui {
 class KVZ_FormParam_F4Class;
 }
 
-class KVZ_FormParam_F4 : public QWidget, public CMO_CommandSink, public F4GuardSink
+class KVZ_FormParam_F4 : public QWidget, public FormatCommandSink, public F4GuardSink
 {
     Q_OBJECT
 public:
@@ -41,26 +41,22 @@ public:
     // are usable only while no command of that session waits for its answer.
     void showRecord(F4Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F4Record* record);
-    void setCommandsEnabled(bool enabled);
+    void setCommandsEnabled(bool enabled) override;
     // A session is going away: a button must never reach its address.
     void forgetSession(const FormatSession* session);
     const F4Session* currentSession() const { return m_session; }
 
-    // The command senders of the groups' buttons.
-    void sendGuardOn() override;
-    void sendGuardOff() override;
-    void sendGuardProfile2() override;
-    void sendGuardProfile3() override;
-    void sendOutputOn(int n) override;
-    void sendOutputOff(int n) override;
-    void sendInputOn(int n) override;
-    void sendInputOff(int n) override;
-    // The commands group's free text; over 120 bytes it is refused.
-    void sendCommand(const QString& text) override;
+    // The guard senders of the work group's buttons.
+    void sendGuardOn() override;         // "*!GY"
+    void sendGuardOff() override;        // "*!GN"
+    void sendGuardProfile2() override;   // "*!G2"
+    void sendGuardProfile3() override;   // "*!G3"
+
+protected:
+    const FormatSession* commandSession() const override;
 
 private:
     void buildSections();
-    void send(const QString& text, int room);
 
     Ui::KVZ_FormParam_F4Class* ui;
     F4Session* m_session = nullptr;

@@ -18,11 +18,8 @@
 #include "f6_formproperty_temp.h"
 #include "f6_session.h"
 #include "format_f6.h"
-#include "kvz_text.h"
 #include "tmipage_f6.h"
 #include "ui_kvz_formparam_f6.h"
-
-#include <cstring>
 
 namespace {
 // Gives item its caption and a new group widget as content.
@@ -195,47 +192,7 @@ void KVZ_FormParam_F6::forgetSession(const FormatSession* session)
         m_session = nullptr;
 }
 
-void KVZ_FormParam_F6::sendOutputOn(int n)
+const FormatSession* KVZ_FormParam_F6::commandSession() const
 {
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("Y"), NumberedCommandSize);
-}
-
-void KVZ_FormParam_F6::sendOutputOff(int n)
-{
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("N"), NumberedCommandSize);
-}
-
-void KVZ_FormParam_F6::sendInputOn(int n)
-{
-    send(QStringLiteral("*!ON:") + QString::number(n), NumberedCommandSize);
-}
-
-void KVZ_FormParam_F6::sendInputOff(int n)
-{
-    send(QStringLiteral("*!OFF:") + QString::number(n), NumberedCommandSize);
-}
-
-void KVZ_FormParam_F6::sendText(const QString& text)
-{
-    send(text, FreeTextSize);
-}
-
-void KVZ_FormParam_F6::sendCommand(const QString& text)
-{
-    sendText(text);
-}
-
-// Encodes the text once and sends its bytes through the shown session, when
-// they fit the room of the command; the buttons wait for the answer either way.
-void KVZ_FormParam_F6::send(const QString& text, int room)
-{
-    const QByteArray bytes = KvzText::toCp1251(text);
-    FormatF_6* plugin = FormatF_6::published();
-    if (plugin && !bytes.isEmpty() && bytes.size() <= room) {
-        uint8_t buffer[FreeTextSize];
-        std::memset(buffer, 0, sizeof(buffer));
-        std::memcpy(buffer, bytes.constData(), static_cast<size_t>(bytes.size()));
-        plugin->sendToDevice(m_session, buffer, bytes.size());
-    }
-    setCommandsEnabled(false);
+    return m_session;
 }

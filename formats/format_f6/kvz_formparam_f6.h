@@ -5,7 +5,7 @@
 #ifndef KVZ_FORMPARAM_F6_H
 #define KVZ_FORMPARAM_F6_H
 
-#include "cmo_commandsink.h"
+#include "format_command_sink.h"
 
 #include <QString>
 #include <QWidget>
@@ -36,13 +36,10 @@ namespace Ui {
 class KVZ_FormParam_F6Class;
 }
 
-class KVZ_FormParam_F6 : public QWidget, public CMO_CommandSink
+class KVZ_FormParam_F6 : public QWidget, public FormatCommandSink
 {
     Q_OBJECT
 public:
-    // Room for one command's bytes.
-    enum { NumberedCommandSize = 9, FreeTextSize = 120 };
-
     explicit KVZ_FormParam_F6(QWidget* parent = nullptr);
     ~KVZ_FormParam_F6() override;
 
@@ -51,23 +48,19 @@ public:
     void showRecord(F6Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const TmiPage_F6* record);
     // The Out, In and Commands buttons together.
-    void setCommandsEnabled(bool enabled);
+    void setCommandsEnabled(bool enabled) override;
     // A session is going away: a button must never reach its address.
     void forgetSession(const FormatSession* session);
     const F6Session* session() const { return m_session; }
 
-    // The command senders of the groups' buttons.
-    void sendOutputOn(int n) override;
-    void sendOutputOff(int n) override;
-    void sendInputOn(int n) override;
-    void sendInputOff(int n) override;
     // The Commands group's free text; over 120 bytes it is refused.
-    void sendText(const QString& text);
-    void sendCommand(const QString& text) override;
+    void sendText(const QString& text) { sendCommand(text); }
+
+protected:
+    const FormatSession* commandSession() const override;
 
 private:
     void buildSections();
-    void send(const QString& text, int room);
 
     Ui::KVZ_FormParam_F6Class* ui;
     F6Session* m_session = nullptr;

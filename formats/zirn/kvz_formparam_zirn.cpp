@@ -17,12 +17,9 @@
 #include "cmo_formproperty_temp.h"
 #include "cmo_formproperty_work.h"
 #include "format_zirn.h"
-#include "kvz_text.h"
 #include "tmipage_zirn.h"
 #include "ui_kvz_formparam_zirn.h"
 #include "zirn_session.h"
-
-#include <cstring>
 
 namespace {
 // Gives item its caption and a new group widget as content.
@@ -210,42 +207,7 @@ void KVZ_FormParam_Zirn::forgetSession(const FormatSession* session)
         m_currentSession = nullptr;
 }
 
-void KVZ_FormParam_Zirn::sendOutputOff(int n)
+const FormatSession* KVZ_FormParam_Zirn::commandSession() const
 {
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("N"), NumberedCommandSize);
-}
-
-void KVZ_FormParam_Zirn::sendOutputOn(int n)
-{
-    send(QStringLiteral("*!") + QString::number(n) + QStringLiteral("Y"), NumberedCommandSize);
-}
-
-void KVZ_FormParam_Zirn::sendInputOff(int n)
-{
-    send(QStringLiteral("*!OFF:") + QString::number(n), NumberedCommandSize);
-}
-
-void KVZ_FormParam_Zirn::sendInputOn(int n)
-{
-    send(QStringLiteral("*!ON:") + QString::number(n), NumberedCommandSize);
-}
-
-void KVZ_FormParam_Zirn::sendCommand(const QString& text)
-{
-    send(text, FreeTextSize);
-}
-
-// Encodes the text once and sends its bytes through the shown session, when
-// they fit the room of the command; the buttons wait for the answer either way.
-void KVZ_FormParam_Zirn::send(const QString& text, int room)
-{
-    const QByteArray bytes = KvzText::toCp1251(text);
-    Format_Zirn* plugin = Format_Zirn::published();
-    if (plugin && !bytes.isEmpty() && bytes.size() <= room) {
-        uint8_t buffer[FreeTextSize];
-        std::memset(buffer, 0, sizeof(buffer));
-        std::memcpy(buffer, bytes.constData(), static_cast<size_t>(bytes.size()));
-        plugin->sendToDevice(m_currentSession, buffer, bytes.size());
-    }
-    setCommandsEnabled(false);
+    return m_currentSession;
 }

@@ -5,7 +5,7 @@
 #ifndef KVZ_FORMPARAM_ZIRN_H
 #define KVZ_FORMPARAM_ZIRN_H
 
-#include "cmo_commandsink.h"
+#include "format_command_sink.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,13 +35,10 @@ namespace Ui {
 class KVZ_FormParam_ZirnClass;
 }
 
-class KVZ_FormParam_Zirn : public QWidget, public CMO_CommandSink
+class KVZ_FormParam_Zirn : public QWidget, public FormatCommandSink
 {
     Q_OBJECT
 public:
-    // Room for one command's bytes.
-    enum { NumberedCommandSize = 9, FreeTextSize = 120 };
-
     explicit KVZ_FormParam_Zirn(QWidget* parent = nullptr);
     ~KVZ_FormParam_Zirn() override;
 
@@ -49,22 +46,16 @@ public:
     // are usable only while no command of that session waits for its answer.
     void showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const TmiPage_Zirn* record);
-    void setCommandsEnabled(bool enabled);
+    void setCommandsEnabled(bool enabled) override;
     // A session is going away: a button must never reach its address.
     void forgetSession(const FormatSession* session);
     const ZirnSession* currentSession() const { return m_currentSession; }
 
-    // The command senders of the groups' buttons.
-    void sendOutputOff(int n) override;
-    void sendOutputOn(int n) override;
-    void sendInputOff(int n) override;
-    void sendInputOn(int n) override;
-    // A text over 120 bytes is refused: nothing is sent.
-    void sendCommand(const QString& text) override;
+protected:
+    const FormatSession* commandSession() const override;
 
 private:
     void buildGroups();
-    void send(const QString& text, int room);
 
     Ui::KVZ_FormParam_ZirnClass* ui;
     ZirnSession* m_currentSession = nullptr;

@@ -1,16 +1,16 @@
-// How a fixed-record page sends a command: the text is encoded once in
+// How a device page sends a command: the text is encoded once in
 // windows-1251 and, when it fits the command's room (9 bytes for fixed and
 // numbered commands, 120 for free texts) and the plug-in is initialised,
 // its bytes go to the session through the plug-in, which passes them on
 // only while that session is still listed.
-#ifndef FIXED_COMMAND_SENDER_H
-#define FIXED_COMMAND_SENDER_H
+#ifndef FORMAT_COMMAND_SENDER_H
+#define FORMAT_COMMAND_SENDER_H
 
 #include <QString>
 
 class FormatSession;
 
-class FixedCommandSender
+class FormatCommandSender
 {
 public:
     enum { NumberedCommandSize = 9, FreeTextSize = 120 };
@@ -22,4 +22,4 @@ public:
     static QString numbered(const char* prefix, int n, const char* suffix = "");
 };
 
-#endif // FIXED_COMMAND_SENDER_H
+#endif // FORMAT_COMMAND_SENDER_H

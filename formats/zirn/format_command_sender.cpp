@@ -1,11 +1,11 @@
-#include "fixed_command_sender.h"
+#include "format_command_sender.h"
 
 #include "format_plugin.h"
 #include "kvz_text.h"
 
 #include <cstring>
 
-bool FixedCommandSender::send(const FormatSession* session, const QString& text, int room)
+bool FormatCommandSender::send(const FormatSession* session, const QString& text, int room)
 {
     const QByteArray bytes = KvzText::toCp1251(text);
     FormatPlugin* plugin = FormatPlugin::published();
@@ -18,7 +18,7 @@ bool FixedCommandSender::send(const FormatSession* session, const QString& text,
     return true;
 }
 
-QString FixedCommandSender::numbered(const char* prefix, int n, const char* suffix)
+QString FormatCommandSender::numbered(const char* prefix, int n, const char* suffix)
 {
     return QLatin1String(prefix) + QString::number(n) + QLatin1String(suffix);
 }
