@@ -35,8 +35,6 @@ KVZ_FormParam_F4::KVZ_FormParam_F4(QWidget* parent)
 
 KVZ_FormParam_F4::~KVZ_FormParam_F4()
 {
-    if (CMO_CommandSink::current() == static_cast<CMO_CommandSink*>(this))
-        CMO_CommandSink::setCurrent(nullptr, nullptr);
     delete ui;
 }
 
@@ -57,7 +55,7 @@ void KVZ_FormParam_F4::buildSections()
 void KVZ_FormParam_F4::showRecord(F4Session* session, uint8_t commandPending, const QString& name,
                                   const QString& idText, const F4Record* record)
 {
-    m_session = session;
+    setCommandSession(session);
     setCommandsEnabled(commandPending == 0);
     if (!record)
         return;
@@ -117,15 +115,9 @@ void KVZ_FormParam_F4::setCommandsEnabled(bool enabled)
         m_commands->setSendEnabled(enabled);
 }
 
-void KVZ_FormParam_F4::forgetSession(const FormatSession* session)
+const F4Session* KVZ_FormParam_F4::currentSession() const
 {
-    if (session && static_cast<const FormatSession*>(m_session) == session)
-        m_session = nullptr;
-}
-
-const FormatSession* KVZ_FormParam_F4::commandSession() const
-{
-    return m_session;
+    return static_cast<const F4Session*>(commandSession());
 }
 
 void KVZ_FormParam_F4::sendGuardOn() { sendNumbered(QStringLiteral("*!GY")); }

@@ -42,9 +42,7 @@ public:
     void showRecord(F4Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F4Record* record);
     void setCommandsEnabled(bool enabled) override;
-    // A session is going away: a button must never reach its address.
-    void forgetSession(const FormatSession* session);
-    const F4Session* currentSession() const { return m_session; }
+    const F4Session* currentSession() const;
 
     // The guard senders of the work group's buttons.
     void sendGuardOn() override;         // "*!GY"
@@ -52,14 +50,10 @@ public:
     void sendGuardProfile2() override;   // "*!G2"
     void sendGuardProfile3() override;   // "*!G3"
 
-protected:
-    const FormatSession* commandSession() const override;
-
 private:
     void buildSections();
 
     Ui::KVZ_FormParam_F4Class* ui;
-    F4Session* m_session = nullptr;
     CMO_FormProperty_Commands* m_commands = nullptr;
     CMO_FormProperty_Object* m_object = nullptr;
     CMO_FormProperty_Event* m_event = nullptr;

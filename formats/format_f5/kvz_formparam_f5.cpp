@@ -27,8 +27,6 @@ KVZ_FormParam_F5::KVZ_FormParam_F5(QWidget* parent)
 
 KVZ_FormParam_F5::~KVZ_FormParam_F5()
 {
-    if (CMO_CommandSink::current() == this)
-        CMO_CommandSink::setCurrent(nullptr, nullptr);
     delete ui;
 }
 
@@ -103,7 +101,7 @@ void KVZ_FormParam_F5::showRecord(F5Session* session, uint8_t commandPending, co
             m_navigation->setSecondsLast(r.secondsLast());
         }
     }
-    m_session = session;
+    setCommandSession(session);
 }
 
 // Every line is in use: shown, its buttons allowed, its lamp set.
@@ -127,13 +125,7 @@ void KVZ_FormParam_F5::setCommandsEnabled(bool enabled)
     FixedPageGroups::setCommandsEnabled(m_out, m_impuls, m_analog, m_in, m_work, m_commands, enabled);
 }
 
-void KVZ_FormParam_F5::forgetSession(const FormatSession* session)
+const F5Session* KVZ_FormParam_F5::currentSession() const
 {
-    if (session && static_cast<const FormatSession*>(m_session) == session)
-        m_session = nullptr;
-}
-
-const FormatSession* KVZ_FormParam_F5::commandSession() const
-{
-    return m_session;
+    return static_cast<const F5Session*>(commandSession());
 }

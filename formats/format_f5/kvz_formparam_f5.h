@@ -47,20 +47,13 @@ public:
     void showRecord(F5Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F5Record* record);
     void setCommandsEnabled(bool enabled) override;
-    // A session is going away: a button must never reach its address.
-    void forgetSession(const FormatSession* session);
-    const F5Session* currentSession() const { return m_session; }
-
-
-protected:
-    const FormatSession* commandSession() const override;
+    const F5Session* currentSession() const;
 
 private:
     void buildSections();
     void setInputLine(int line, int active);
 
     Ui::KVZ_FormParam_F5Class* ui;
-    F5Session* m_session = nullptr;
     uint8_t m_buttonsAllowed = 0;
     CMO_FormProperty_Commands* m_commands = nullptr;
     CMO_FormProperty_Object* m_object = nullptr;

@@ -29,8 +29,6 @@ KVZ_FormParam_F52::KVZ_FormParam_F52(QWidget* parent)
 
 KVZ_FormParam_F52::~KVZ_FormParam_F52()
 {
-    if (CMO_CommandSink::current() == this)
-        CMO_CommandSink::setCurrent(nullptr, nullptr);
     delete ui;
 }
 
@@ -57,7 +55,7 @@ void KVZ_FormParam_F52::buildSections()
 void KVZ_FormParam_F52::showRecord(F52Session* session, uint8_t commandPending, const QString& name,
                                    const QString& idText, const F52Record* record)
 {
-    m_session = session;
+    setCommandSession(session);
     setCommandsEnabled(!commandPending);
     if (!record)
         return;
@@ -138,13 +136,7 @@ void KVZ_FormParam_F52::setCommandsEnabled(bool enabled)
     FixedPageGroups::setCommandsEnabled(m_out, m_impuls, m_analog, m_in, m_work, m_commands, enabled);
 }
 
-void KVZ_FormParam_F52::forgetSession(const FormatSession* session)
+const F52Session* KVZ_FormParam_F52::currentSession() const
 {
-    if (session && static_cast<const FormatSession*>(m_session) == session)
-        m_session = nullptr;
-}
-
-const FormatSession* KVZ_FormParam_F52::commandSession() const
-{
-    return m_session;
+    return static_cast<const F52Session*>(commandSession());
 }

@@ -46,19 +46,12 @@ public:
     void showRecord(F52Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F52Record* record);
     void setCommandsEnabled(bool enabled) override;
-    // A session is going away: a button must never reach its address.
-    void forgetSession(const FormatSession* session);
-    const F52Session* currentSession() const { return m_session; }
-
-
-protected:
-    const FormatSession* commandSession() const override;
+    const F52Session* currentSession() const;
 
 private:
     void buildSections();
 
     Ui::KVZ_FormParam_F52Class* ui;
-    F52Session* m_session = nullptr;
     CMO_FormProperty_Commands* m_commands = nullptr;
     CMO_FormProperty_Object* m_object = nullptr;
     CMO_FormProperty_Event* m_event = nullptr;

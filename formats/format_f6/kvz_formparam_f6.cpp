@@ -41,8 +41,6 @@ KVZ_FormParam_F6::KVZ_FormParam_F6(QWidget* parent)
 
 KVZ_FormParam_F6::~KVZ_FormParam_F6()
 {
-    if (CMO_CommandSink::current() == this)
-        CMO_CommandSink::setCurrent(nullptr, nullptr);
     delete ui;
 }
 
@@ -71,7 +69,7 @@ void KVZ_FormParam_F6::buildSections()
 void KVZ_FormParam_F6::showRecord(F6Session* session, uint8_t commandPending, const QString& name,
                                   const QString& idText, const TmiPage_F6* record)
 {
-    m_session = session;
+    setCommandSession(session);
     setCommandsEnabled(!commandPending);
     if (!record)
         return;
@@ -186,13 +184,7 @@ void KVZ_FormParam_F6::setCommandsEnabled(bool enabled)
         m_commands->setSendEnabled(enabled);
 }
 
-void KVZ_FormParam_F6::forgetSession(const FormatSession* session)
+const F6Session* KVZ_FormParam_F6::session() const
 {
-    if (session && static_cast<const FormatSession*>(m_session) == session)
-        m_session = nullptr;
-}
-
-const FormatSession* KVZ_FormParam_F6::commandSession() const
-{
-    return m_session;
+    return static_cast<const F6Session*>(commandSession());
 }

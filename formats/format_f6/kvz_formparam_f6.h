@@ -49,21 +49,15 @@ public:
                     const QString& idText, const TmiPage_F6* record);
     // The Out, In and Commands buttons together.
     void setCommandsEnabled(bool enabled) override;
-    // A session is going away: a button must never reach its address.
-    void forgetSession(const FormatSession* session);
-    const F6Session* session() const { return m_session; }
+    const F6Session* session() const;
 
     // The Commands group's free text; over 120 bytes it is refused.
     void sendText(const QString& text) { sendCommand(text); }
-
-protected:
-    const FormatSession* commandSession() const override;
 
 private:
     void buildSections();
 
     Ui::KVZ_FormParam_F6Class* ui;
-    F6Session* m_session = nullptr;
     CMO_FormProperty_Commands* m_commands = nullptr;
     CMO_FormProperty_Object* m_object = nullptr;
     CMO_FormProperty_Event* m_event = nullptr;

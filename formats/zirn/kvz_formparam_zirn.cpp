@@ -41,8 +41,6 @@ KVZ_FormParam_Zirn::KVZ_FormParam_Zirn(QWidget* parent)
 
 KVZ_FormParam_Zirn::~KVZ_FormParam_Zirn()
 {
-    if (CMO_CommandSink::current() == this)
-        CMO_CommandSink::setCurrent(nullptr, nullptr);
     delete ui;
 }
 
@@ -71,7 +69,7 @@ void KVZ_FormParam_Zirn::buildGroups()
 void KVZ_FormParam_Zirn::showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
                                     const QString& idText, const TmiPage_Zirn* record)
 {
-    m_currentSession = session;
+    setCommandSession(session);
     setCommandsEnabled(!commandPending);
     if (!record)
         return;
@@ -201,13 +199,7 @@ void KVZ_FormParam_Zirn::setCommandsEnabled(bool enabled)
         m_commands->setSendEnabled(enabled);
 }
 
-void KVZ_FormParam_Zirn::forgetSession(const FormatSession* session)
+const ZirnSession* KVZ_FormParam_Zirn::currentSession() const
 {
-    if (session && static_cast<const FormatSession*>(m_currentSession) == session)
-        m_currentSession = nullptr;
-}
-
-const FormatSession* KVZ_FormParam_Zirn::commandSession() const
-{
-    return m_currentSession;
+    return static_cast<const ZirnSession*>(commandSession());
 }

@@ -47,18 +47,12 @@ public:
     void showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const TmiPage_Zirn* record);
     void setCommandsEnabled(bool enabled) override;
-    // A session is going away: a button must never reach its address.
-    void forgetSession(const FormatSession* session);
-    const ZirnSession* currentSession() const { return m_currentSession; }
-
-protected:
-    const FormatSession* commandSession() const override;
+    const ZirnSession* currentSession() const;
 
 private:
     void buildGroups();
 
     Ui::KVZ_FormParam_ZirnClass* ui;
-    ZirnSession* m_currentSession = nullptr;
     CMO_FormProperty_Commands* m_commands = nullptr;
     CMO_FormProperty_Object* m_object = nullptr;
     CMO_FormProperty_Event* m_event = nullptr;
