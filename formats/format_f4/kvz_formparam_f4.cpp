@@ -11,19 +11,9 @@
 #include "cmo_formproperty_work.h"
 #include "f4_record.h"
 #include "f4_session.h"
+#include "format_page_groups.h"
 #include "ui_kvz_formparam_f4.h"
 
-
-namespace {
-// Gives item its caption and a new group widget as content.
-template <typename Group> Group* addGroup(CMO_FormPropertyItem* item, const QString& caption)
-{
-    item->setTitle(caption);
-    Group* group = new Group(nullptr);
-    item->setContent(group);
-    return group;
-}
-}
 
 KVZ_FormParam_F4::KVZ_FormParam_F4(QWidget* parent)
     : QWidget(parent), ui(new Ui::KVZ_FormParam_F4Class)
@@ -40,16 +30,16 @@ KVZ_FormParam_F4::~KVZ_FormParam_F4()
 
 void KVZ_FormParam_F4::buildSections()
 {
-    m_commands = addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
+    m_commands = FormatPageGroups::addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
     ui->widget_Command->setExpanded(false);
-    m_object = addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
-    m_event = addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
-    m_work = addGroup<CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
-    m_in = addGroup<CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
-    m_out = addGroup<CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
-    m_power = addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
-    m_temp = addGroup<CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
-    m_gsm = addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
+    m_object = FormatPageGroups::addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
+    m_event = FormatPageGroups::addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
+    m_work = FormatPageGroups::addGroup<CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
+    m_in = FormatPageGroups::addGroup<CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
+    m_out = FormatPageGroups::addGroup<CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
+    m_power = FormatPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
+    m_temp = FormatPageGroups::addGroup<CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
+    m_gsm = FormatPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
 }
 
 void KVZ_FormParam_F4::showRecord(F4Session* session, uint8_t commandPending, const QString& name,

@@ -16,6 +16,7 @@
 #include "f5_record.h"
 #include "f5_session.h"
 #include "fixed_page_groups.h"
+#include "format_page_groups.h"
 #include "ui_kvz_formparam_f5.h"
 
 KVZ_FormParam_F5::KVZ_FormParam_F5(QWidget* parent)
@@ -34,19 +35,19 @@ void KVZ_FormParam_F5::buildSections()
 {
     m_buttonsAllowed = 1;
     CMO_CommandSink::setCurrent(this, this);
-    m_commands = FixedPageGroups::addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
+    m_commands = FormatPageGroups::addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
     ui->widget_Command->setExpanded(false);
-    m_object = FixedPageGroups::addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
-    m_event = FixedPageGroups::addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
-    m_work = FixedPageGroups::addGroup<F52::CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
-    m_in = FixedPageGroups::addGroup<F5::CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
-    m_analog = FixedPageGroups::addGroup<F52::CMO_FormProperty_Analog>(ui->widget_Analog, QStringLiteral("Аналоговые измерения"));
-    m_impuls = FixedPageGroups::addGroup<F52::CMO_FormProperty_Impuls>(ui->widget_Impuls, QStringLiteral("Импульсные измерения"));
-    m_out = FixedPageGroups::addGroup<F52::CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
-    m_power = FixedPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
-    m_sh = FixedPageGroups::addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
-    m_gsm = FixedPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
-    m_navigation = FixedPageGroups::addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    m_object = FormatPageGroups::addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
+    m_event = FormatPageGroups::addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
+    m_work = FormatPageGroups::addGroup<F52::CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
+    m_in = FormatPageGroups::addGroup<F5::CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
+    m_analog = FormatPageGroups::addGroup<F52::CMO_FormProperty_Analog>(ui->widget_Analog, QStringLiteral("Аналоговые измерения"));
+    m_impuls = FormatPageGroups::addGroup<F52::CMO_FormProperty_Impuls>(ui->widget_Impuls, QStringLiteral("Импульсные измерения"));
+    m_out = FormatPageGroups::addGroup<F52::CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
+    m_power = FormatPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
+    m_sh = FormatPageGroups::addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
+    m_gsm = FormatPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
+    m_navigation = FormatPageGroups::addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
 }
 
 void KVZ_FormParam_F5::showRecord(F5Session* session, uint8_t commandPending, const QString&,

@@ -1,12 +1,7 @@
-// What the F-52 and F-5 pages do alike with their groups: each group item
-// gets its caption and a new group widget, and the six command-button
-// groups are enabled or disabled together.
+// What the F-52 and F-5 pages do alike with their groups: the six
+// command-button groups are enabled or disabled together.
 #ifndef FIXED_PAGE_GROUPS_H
 #define FIXED_PAGE_GROUPS_H
-
-#include "cmo_formpropertyitem.h"
-
-#include <QString>
 
 class CMO_FormProperty_Commands;
 class CMO_FormProperty_In;
@@ -20,15 +15,6 @@ class CMO_FormProperty_Work;
 class FixedPageGroups
 {
 public:
-    // Gives item its caption and a new group widget, without a parent, as content.
-    template <typename Group> static Group* addGroup(CMO_FormPropertyItem* item, const QString& caption)
-    {
-        item->setTitle(caption);
-        Group* group = new Group(nullptr);
-        item->setContent(group);
-        return group;
-    }
-
     // Out, Impuls, Analog, In, Work, then Commands; a group that is null is passed over.
     static void setCommandsEnabled(F52::CMO_FormProperty_Out* out, F52::CMO_FormProperty_Impuls* impuls,
                                    F52::CMO_FormProperty_Analog* analog, CMO_FormProperty_In* in,

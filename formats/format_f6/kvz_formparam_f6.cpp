@@ -18,19 +18,9 @@
 #include "f6_formproperty_temp.h"
 #include "f6_session.h"
 #include "format_f6.h"
+#include "format_page_groups.h"
 #include "tmipage_f6.h"
 #include "ui_kvz_formparam_f6.h"
-
-namespace {
-// Gives item its caption and a new group widget as content.
-template <typename Group> Group* addGroup(CMO_FormPropertyItem* item, const QString& caption)
-{
-    item->setTitle(caption);
-    Group* group = new Group(nullptr);
-    item->setContent(group);
-    return group;
-}
-}
 
 KVZ_FormParam_F6::KVZ_FormParam_F6(QWidget* parent)
     : QWidget(parent), ui(new Ui::KVZ_FormParam_F6Class)
@@ -47,23 +37,23 @@ KVZ_FormParam_F6::~KVZ_FormParam_F6()
 void KVZ_FormParam_F6::buildSections()
 {
     CMO_CommandSink::setCurrent(this, this);
-    m_commands = addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
+    m_commands = FormatPageGroups::addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
     ui->widget_Command->setExpanded(false);
-    m_object = addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
-    m_event = addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
-    m_work = addGroup<CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
-    m_gsm = addGroup<CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
-    m_in = addGroup<CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
-    m_analog = addGroup<F6::CMO_FormProperty_Analog>(ui->widget_Analog, QStringLiteral("Аналоговые измерения"));
-    m_impuls = addGroup<CMO_FormProperty_Impuls>(ui->widget_Impuls, QStringLiteral("Импульсные измерения"));
-    m_frequency = addGroup<CMO_FormProperty_Frequency>(ui->widget_Frequency, QStringLiteral("Частотные измерения"));
-    m_sh = addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
-    m_digital = addGroup<F6::CMO_FormProperty_Digital>(ui->widget_Digital, QStringLiteral("Цифровые топливные датчики"));
-    m_out = addGroup<CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
-    m_power = addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
-    m_temp = addGroup<F6::CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
-    m_can = addGroup<F6::CMO_FormProperty_CAN>(ui->widget_CAN, QStringLiteral("CAN"));
-    m_navigation = addGroup<CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    m_object = FormatPageGroups::addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
+    m_event = FormatPageGroups::addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
+    m_work = FormatPageGroups::addGroup<CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
+    m_gsm = FormatPageGroups::addGroup<CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
+    m_in = FormatPageGroups::addGroup<CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
+    m_analog = FormatPageGroups::addGroup<F6::CMO_FormProperty_Analog>(ui->widget_Analog, QStringLiteral("Аналоговые измерения"));
+    m_impuls = FormatPageGroups::addGroup<CMO_FormProperty_Impuls>(ui->widget_Impuls, QStringLiteral("Импульсные измерения"));
+    m_frequency = FormatPageGroups::addGroup<CMO_FormProperty_Frequency>(ui->widget_Frequency, QStringLiteral("Частотные измерения"));
+    m_sh = FormatPageGroups::addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
+    m_digital = FormatPageGroups::addGroup<F6::CMO_FormProperty_Digital>(ui->widget_Digital, QStringLiteral("Цифровые топливные датчики"));
+    m_out = FormatPageGroups::addGroup<CMO_FormProperty_Out>(ui->widget_Out, QStringLiteral("Управляющие выходы"));
+    m_power = FormatPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
+    m_temp = FormatPageGroups::addGroup<F6::CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
+    m_can = FormatPageGroups::addGroup<F6::CMO_FormProperty_CAN>(ui->widget_CAN, QStringLiteral("CAN"));
+    m_navigation = FormatPageGroups::addGroup<CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
 }
 
 void KVZ_FormParam_F6::showRecord(F6Session* session, uint8_t commandPending, const QString& name,
