@@ -33,8 +33,6 @@ private:
     void decode(int type, const uint8_t* bytes, int length);
     QString recordAt(const uint8_t* bytes, int offset, int length);
     QString archiveText(const uint8_t* bytes, int length);
-    static QString versionText(const uint8_t* bytes, int length);
-    static QString touchMemoryText(const uint8_t* payload);
 
     QString m_text;
 };

@@ -10,10 +10,6 @@
 
 #include <cstring>
 
-namespace {
-const int kVersionTextStart = 16;   // the "*#V" prefix is part of the text
-}
-
 F6Session::F6Session(const TransportPacket& packet)
     : FormatSession(packet)
 {
@@ -114,34 +110,4 @@ QString F6Session::archiveText(const uint8_t* bytes, int length)
         text += record + QStringLiteral("\r\n");
     }
     return text;
-}
-
-// Sections 1 to 4 of the version text (from the "*#V" prefix up to the
-// first zero byte or the end of the packet), split at ':'.
-QString F6Session::versionText(const uint8_t* bytes, int length) const
-{
-    QByteArray raw;
-    if (length > kVersionTextStart)
-        raw = QByteArray(reinterpret_cast<const char*>(bytes) + kVersionTextStart,
-                         length - kVersionTextStart);
-    const int nul = raw.indexOf('\0');
-    if (nul >= 0)
-        raw.truncate(nul);
-    const QStringList sections = KvzText::fromCp1251(raw).split(QLatin1Char(':'));
-    const auto section = [&sections](int i) { return i < sections.size() ? sections.at(i) : QString(); };
-    return QStringLiteral("Type: ") + section(1) + QStringLiteral(" Ver: ") + section(2)
-        + QStringLiteral(" from ") + section(3) + QStringLiteral(" Lang: ") + section(4);
-}
-
-QString F6Session::touchMemoryText(const uint8_t* payload) const
-{
-    static const char* const names[] = {"Hour", "Min", "Sec", "Day", "Month", "Year"};
-    QString text;
-    for (int i = 0; i < 6; ++i)
-        text += QLatin1String(names[i]) + QStringLiteral(" = ") + QString::number(payload[i])
-            + QStringLiteral("; ");
-    const quint64 key = qFromLittleEndian<quint64>(payload + 7);
-    return text + QStringLiteral("code = ")
-        + QString::number(key, 16).toUpper().rightJustified(12, QLatin1Char('0'))
-        + QStringLiteral("; ");
 }

@@ -36,8 +36,6 @@ private:
     // and its text returned; otherwise the record stays and there is no text.
     QString recordAt(const uint8_t* bytes, int offset, int length);
     QString archiveText(const uint8_t* bytes, int length);
-    QString versionText(const uint8_t* bytes, int length) const;
-    QString touchMemoryText(const uint8_t* payload) const;
 
     QString m_text;
     TmiPage_F6* m_record = nullptr;

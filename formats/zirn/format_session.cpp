@@ -3,10 +3,14 @@
 #include "format_plugin.h"
 #include "kvz_text.h"
 
+#include <QStringList>
 #include <QtEndian>
 
 #include <cstring>
 
+namespace {
+const int kVersionTextStart = 16;
+}
 
 FormatSession::FormatSession(const TransportPacket& packet)
 {
@@ -48,6 +52,34 @@ QString FormatSession::headerText(const uint8_t* bytes)
         + QStringLiteral("; Csd = ") + QString::number(bytes[14])
         + QStringLiteral("; Csp = ") + QString::number(bytes[15])
         + QStringLiteral(" \r\n");
+}
+
+QString FormatSession::versionText(const uint8_t* bytes, int length)
+{
+    QByteArray raw;
+    if (length > kVersionTextStart)
+        raw = QByteArray(reinterpret_cast<const char*>(bytes) + kVersionTextStart,
+                         length - kVersionTextStart);
+    const int nul = raw.indexOf('\0');
+    if (nul >= 0)
+        raw.truncate(nul);
+    const QStringList fields = KvzText::fromCp1251(raw).split(QLatin1Char(':'));
+    const auto field = [&fields](int i) { return i < fields.size() ? fields.at(i) : QString(); };
+    return QStringLiteral("Type: ") + field(1) + QStringLiteral(" Ver: ") + field(2)
+        + QStringLiteral(" from ") + field(3) + QStringLiteral(" Lang: ") + field(4);
+}
+
+QString FormatSession::touchMemoryText(const uint8_t* payload)
+{
+    static const char* const names[] = {"Hour", "Min", "Sec", "Day", "Month", "Year"};
+    QString text;
+    for (int i = 0; i < 6; ++i)
+        text += QLatin1String(names[i]) + QStringLiteral(" = ") + QString::number(payload[i])
+            + QStringLiteral("; ");
+    const quint64 key = qFromLittleEndian<quint64>(payload + 7);
+    return text + QStringLiteral("code = ")
+        + QString::number(key, 16).toUpper().rightJustified(12, QLatin1Char('0'))
+        + QStringLiteral("; ");
 }
 
 void FormatSession::returnText(const QString& text, KvzPacketOut* out)

@@ -36,6 +36,13 @@ public:
 
     // "Заголовок:\r\nPre = ...; IDobj = ...; ..." of the first 16 bytes.
     static QString headerText(const uint8_t* bytes);
+    // "Type: T Ver: V from D Lang: L": sections 1 to 4, split at ':', of the
+    // version text from byte 16 (the "*#V" prefix is part of it) up to the
+    // first zero byte or length.
+    static QString versionText(const uint8_t* bytes, int length);
+    // "Hour = h; Min = ...; Year = y; code = K; " of a touch-memory key
+    // payload: six time bytes, then the 48-bit key from byte 7 in hex.
+    static QString touchMemoryText(const uint8_t* payload);
 
 protected:
     void setCommandPending(uint8_t pending) { m_commandPending = pending; }

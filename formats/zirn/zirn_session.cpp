@@ -10,7 +10,6 @@
 #include <cstring>
 
 namespace {
-const int kVersionTextStart = 16;
 const int kBitfieldOffset = 26;   // after "*>ZIRN" and its four bytes
 }
 
@@ -115,34 +114,6 @@ QString ZirnSession::recordAt(const uint8_t* bytes, int offset, int end)
 bool ZirnSession::parseAt(const uint8_t* bytes, int offset, int end)
 {
     return m_record && offset <= end && m_record->parseRecord(bytes + offset, end - offset);
-}
-
-QString ZirnSession::versionText(const uint8_t* bytes, int length) const
-{
-    QByteArray raw;
-    if (length > kVersionTextStart)
-        raw = QByteArray(reinterpret_cast<const char*>(bytes) + kVersionTextStart,
-                         length - kVersionTextStart);
-    const int nul = raw.indexOf('\0');
-    if (nul >= 0)
-        raw.truncate(nul);
-    const QStringList fields = KvzText::fromCp1251(raw).split(QLatin1Char(':'));
-    const auto field = [&fields](int i) { return i < fields.size() ? fields.at(i) : QString(); };
-    return QStringLiteral("Type: ") + field(1) + QStringLiteral(" Ver: ") + field(2)
-        + QStringLiteral(" from ") + field(3) + QStringLiteral(" Lang: ") + field(4);
-}
-
-QString ZirnSession::touchMemoryText(const uint8_t* payload) const
-{
-    static const char* const names[] = {"Hour", "Min", "Sec", "Day", "Month", "Year"};
-    QString text;
-    for (int i = 0; i < 6; ++i)
-        text += QLatin1String(names[i]) + QStringLiteral(" = ") + QString::number(payload[i])
-            + QStringLiteral("; ");
-    const quint64 key = qFromLittleEndian<quint64>(payload + 7);
-    return text + QStringLiteral("code = ")
-        + QString::number(key, 16).toUpper().rightJustified(12, QLatin1Char('0'))
-        + QStringLiteral("; ");
 }
 
 // The bitfield is the mask from offset 26, at most nine bytes of it; a

@@ -33,8 +33,6 @@ private:
     void decode(int type, const uint8_t* bytes, int length);
     QString recordAt(const uint8_t* bytes, int offset, int end);
     bool parseAt(const uint8_t* bytes, int offset, int end);
-    QString versionText(const uint8_t* bytes, int length) const;
-    QString touchMemoryText(const uint8_t* bytes) const;
     QString negotiationText(const uint8_t* bytes, int length);
     QString archiveText(const uint8_t* bytes, int end);
 
