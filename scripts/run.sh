@@ -7,9 +7,10 @@ bash "$root/scripts/build.sh"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     cat <<'MSG'
 No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot be shown.
-Either run this from a desktop session, or start a virtual display:
+Run this from a desktop session (or over ssh -X), or under a virtual display:
     apt-get install -y xvfb && xvfb-run -a bash scripts/run.sh
-or run without any window at all (terminals are still served once started):
+Listening starts only when "Старт" is pressed in the window, so without a
+display you can check that the program starts, but it serves no terminal:
     QT_QPA_PLATFORM=offscreen bash scripts/run.sh
 MSG
     exit 1
