@@ -1,9 +1,26 @@
 #include "kvz_logtext.h"
 
+// "HH:mm:ss:" and the milliseconds without leading zeros, built by hand: Qt's
+// "z" pads on some versions and not on others, and a format string is read
+// anew for every call.
 QString KvzLogText::timeStamp(const QTime& time)
 {
-    // Qt's "z" pads on some versions and not on others; build the field here.
-    return time.toString(QStringLiteral("HH:mm:ss:")) + QString::number(time.msec());
+    if (!time.isValid())
+        return QString();
+    QChar text[12];
+    int n = 0;
+    for (int field : {time.hour(), time.minute(), time.second()}) {
+        text[n++] = QLatin1Char(char('0' + field / 10));
+        text[n++] = QLatin1Char(char('0' + field % 10));
+        text[n++] = QLatin1Char(':');
+    }
+    const int ms = time.msec();
+    if (ms >= 100)
+        text[n++] = QLatin1Char(char('0' + ms / 100));
+    if (ms >= 10)
+        text[n++] = QLatin1Char(char('0' + ms / 10 % 10));
+    text[n++] = QLatin1Char(char('0' + ms % 10));
+    return QString(text, n);
 }
 
 QString KvzLogText::now()

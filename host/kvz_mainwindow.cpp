@@ -4,22 +4,17 @@
 #include "kvz_docwidgettitlebar.h"
 #include "kvz_formparam.h"
 #include "kvz_logtext.h"
+#include "kvz_logview.h"
 #include "kvz_object.h"
 #include "kvz_resources.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QIcon>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
-#include <QTextOption>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -65,13 +60,7 @@ KVZ_MainWindow* KVZ_MainWindow::instance()
 void KVZ_MainWindow::initWindow()
 {
     current = this;
-    QTextDocument* log = ui.textEdit_Log->document();
-    log->setMaximumBlockCount(MaxLogParagraphs);
-    // The log's lines run left to right: the layout need not read every
-    // paragraph to find its direction each time the oldest ones are dropped.
-    QTextOption option = log->defaultTextOption();
-    option.setTextDirection(Qt::LeftToRight);
-    log->setDefaultTextOption(option);
+    ui.textEdit_Log->setMaximumParagraphCount(MaxLogParagraphs);
     formatList = new KVZ_FormParam(this);
     addPropertyPage(formatList, 0);
     formatList->show();
@@ -209,13 +198,7 @@ KVZ_Object* KVZ_MainWindow::findDevice(const TransportPacket& packet) const
 KVZ_Object* KVZ_MainWindow::deviceBySerial(const void* hostObject) const
 {
     const quintptr serial = reinterpret_cast<quintptr>(hostObject);
-    if (serial == 0)
-        return nullptr;
-    for (KVZ_Object* row : devices) {
-        if (row->serial() == serial)
-            return row;
-    }
-    return nullptr;
+    return serial == 0 ? nullptr : rowsBySerial.value(serial, nullptr);
 }
 
 bool KVZ_MainWindow::containsDevice(const KVZ_Object* row) const
@@ -225,23 +208,29 @@ bool KVZ_MainWindow::containsDevice(const KVZ_Object* row) const
 
 void KVZ_MainWindow::logDisconnect(const QString& name)
 {
-    appendLog(KvzLogText::disconnectLine(KvzLogText::now(), name));
+    ui.textEdit_Log->appendLine(KvzLogText::disconnectLine(KvzLogText::now(), name));
 }
 
 // A row leaves the list before any message about it goes out, so that a
 // disconnect a plug-in reports from inside those messages no longer finds it.
 void KVZ_MainWindow::destroyDevice(KVZ_Object* row)
 {
-    devices.removeAll(row);
+    forgetDevice(row);
     row->close();
     delete row;
+}
+
+void KVZ_MainWindow::forgetDevice(KVZ_Object* row)
+{
+    devices.removeAll(row);
+    rowsBySerial.remove(row->serial());
 }
 
 void KVZ_MainWindow::removeDevice(KVZ_Object* row, bool closeConnection)
 {
     if (!containsDevice(row))
         return;
-    devices.removeAll(row);
+    forgetDevice(row);
     logDisconnect(row->name());
     KvzCore* core = KvzCore::instance();
     if (core && closeConnection)
@@ -257,7 +246,8 @@ void KVZ_MainWindow::logDeviceConnected(TransportPacket* packet)
     }
     KVZ_Object* row = new KVZ_Object(ui.treeWidget, packet, ++lastSerial, this);
     devices.append(row);
-    appendLog(KvzLogText::connectLine(KvzLogText::now(), packet->deviceNameText()));
+    rowsBySerial.insert(row->serial(), row);
+    ui.textEdit_Log->appendLine(KvzLogText::connectLine(KvzLogText::now(), packet->deviceNameText()));
     if (logTitleBar && logTitleBar->isShowRawPackets())
         dumpPacket(DumpReceived, *packet);
 }
@@ -321,80 +311,24 @@ void KVZ_MainWindow::slot_currentItemChanged(QTreeWidgetItem* item, QTreeWidgetI
 
 void KVZ_MainWindow::appendLog(const QString& text)
 {
-    queueLogEdit(false, text);
+    ui.textEdit_Log->appendText(text);
 }
 
-void KVZ_MainWindow::queueLogEdit(bool plainInsert, const QString& text)
-{
-    if (pendingLog.isEmpty())
-        QCoreApplication::postEvent(this, new QEvent(static_cast<QEvent::Type>(FlushLogEvent)), Qt::LowEventPriority);
-    pendingLog.append(LogEdit{plainInsert, text});
-}
-
-void KVZ_MainWindow::customEvent(QEvent* event)
-{
-    if (event->type() == static_cast<QEvent::Type>(FlushLogEvent))
-        flushLog();
-}
-
-// The turn's edits in the order they were made, as one edit of the document:
-// it lays out the new paragraphs and drops the oldest beyond the limit once.
-void KVZ_MainWindow::flushLog()
-{
-    if (pendingLog.isEmpty())
-        return;
-    const QVector<LogEdit> edits = std::move(pendingLog);
-    pendingLog.clear();
-    QTextCursor cursor(ui.textEdit_Log->document());
-    cursor.beginEditBlock();
-    for (const LogEdit& edit : edits) {
-        if (edit.plainInsert) {
-            cursor.movePosition(QTextCursor::End);
-            cursor.insertText(edit.text);
-        } else {
-            appendParagraph(edit.text);
-        }
-    }
-    cursor.endEditBlock();
-    ui.textEdit_Log->moveCursor(QTextCursor::End);
-}
-
-// A new paragraph at the end, also when the text before it is empty (the
-// empty document's own first paragraph is used once). Text that looks like
-// markup is shown as rich text.
-void KVZ_MainWindow::appendParagraph(const QString& text)
-{
-    QTextCursor cursor(ui.textEdit_Log->document());
-    cursor.movePosition(QTextCursor::End);
-    if (logHasParagraph)
-        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    else
-        cursor.setCharFormat(QTextCharFormat());
-    logHasParagraph = true;
-    if (Qt::mightBeRichText(text))
-        cursor.insertHtml(text);
-    else
-        cursor.insertText(text);
-}
-
-// Edits not yet applied go with the rest of the log.
 void KVZ_MainWindow::clearLog()
 {
-    pendingLog.clear();
     ui.textEdit_Log->clear();
-    logHasParagraph = false;
 }
 
 // A blank paragraph, the header, a blank paragraph, the byte lines and a
 // blank paragraph.
 void KVZ_MainWindow::dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine)
 {
-    queueLogEdit(false, QString());
-    queueLogEdit(false, header);
-    queueLogEdit(false, QString());
-    queueLogEdit(false, QString());
-    queueLogEdit(true, KvzLogText::hexDump(bytes, count, perLine));
-    queueLogEdit(false, QString());
+    KvzLogView* log = ui.textEdit_Log;
+    log->appendLine(QString());
+    log->appendLine(header);
+    log->appendLine(QString());
+    log->appendHexDump(bytes, count, perLine);
+    log->appendLine(QString());
 }
 
 void KVZ_MainWindow::dumpRaw(DumpMode mode, const unsigned char* bytes, int count)

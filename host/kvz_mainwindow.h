@@ -7,9 +7,8 @@
 #include "kvz_logtext.h"
 #include "kvz_mainwindow_form.h"
 
-#include <QEvent>
+#include <QHash>
 #include <QList>
-#include <QVector>
 #include <QMainWindow>
 
 class KVZ_DocWidgetTitleBar;
@@ -30,8 +29,6 @@ public:
     };
     // The log pane keeps this many paragraphs at most, dropping the oldest.
     enum { MaxLogParagraphs = 100000 };
-    // Posted to the window itself: apply the log pane edits of this turn.
-    enum { FlushLogEvent = QEvent::User + 1 };
 
     explicit KVZ_MainWindow(QWidget* parent = nullptr);
     ~KVZ_MainWindow() override;
@@ -57,24 +54,19 @@ private slots:
     void slot_finished(int);
     void slot_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
 
-protected:
-    void customEvent(QEvent* event) override;
-
 private:
     void initWindow();
     void createActions();
     void updateTitle();
     void saveWindowSettings();
     void restoreWindowSettings();
-    void appendParagraph(const QString& text);
-    void queueLogEdit(bool plainInsert, const QString& text);
-    void flushLog();
     void dumpBlock(const QString& header, const unsigned char* bytes, int count, int perLine);
     void logDisconnect(const QString& name);
 
     KVZ_Object* findDevice(const TransportPacket& packet) const;
     KVZ_Object* deviceBySerial(const void* hostObject) const;
     bool containsDevice(const KVZ_Object* row) const;
+    void forgetDevice(KVZ_Object* row);
     void removeDevice(KVZ_Object* row, bool closeConnection);
     void destroyDevice(KVZ_Object* row);
 
@@ -86,16 +78,9 @@ private:
     QAction* actionSave = nullptr;
     QAction* actionQuit = nullptr;
     QList<KVZ_Object*> devices;
-    bool logHasParagraph = false;   // the log holds at least one paragraph
-    // Log pane edits of this event-loop turn, applied in order as one edit at
-    // the end of the turn, so the pane is laid out and trimmed once per turn
-    // rather than once per paragraph. The edit is a low-priority posted
-    // event: the packets already waiting are answered first.
-    struct LogEdit {
-        bool plainInsert;   // text inserted as it is; otherwise a new paragraph
-        QString text;
-    };
-    QVector<LogEdit> pendingLog;
+    // The rows by the serial that the packets of their connection carry:
+    // every packet is matched to its row without a walk through the list.
+    QHash<quintptr, KVZ_Object*> rowsBySerial;
     quintptr lastSerial = 0;   // serials of rows: 1, 2, 3, ... never reused
 
     static KVZ_MainWindow* current;

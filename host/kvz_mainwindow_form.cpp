@@ -1,5 +1,7 @@
 #include "kvz_mainwindow_form.h"
 
+#include "kvz_logview.h"
+
 #include <QDockWidget>
 #include <QFrame>
 #include <QGridLayout>
@@ -10,7 +12,6 @@
 #include <QSpacerItem>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -58,6 +59,9 @@ void KVZ_MainWindowForm::setupUi(QMainWindow* window)
     treeWidget->setColumnCount(7);
     treeWidget->setSortingEnabled(true);
     treeWidget->setWordWrap(true);
+    // Rows are one line of short texts: a row's height is not measured again
+    // each time one of its counters changes.
+    treeWidget->setUniformRowHeights(true);
     treeWidget->setAllColumnsShowFocus(false);
     treeWidget->header()->setCascadingSectionResizes(true);
     treeWidget->setAutoFillBackground(true);
@@ -95,9 +99,8 @@ void KVZ_MainWindowForm::setupUi(QMainWindow* window)
     dockWidget_Log = makeDock(window, "dockWidget_Log", "dockWidgetContents_2", "gridLayout_3",
                               dockWidgetContents_2, gridLayout_3);
     dockWidget_Log->setAllowedAreas(Qt::AllDockWidgetAreas);
-    textEdit_Log = new QTextEdit(dockWidgetContents_2);
+    textEdit_Log = new KvzLogView(dockWidgetContents_2);
     textEdit_Log->setObjectName(QStringLiteral("textEdit_Log"));
-    textEdit_Log->setReadOnly(true);
     textEdit_Log->setAutoFillBackground(true);
     gridLayout_3->addWidget(textEdit_Log, 0, 0, 1, 1);
     window->addDockWidget(Qt::BottomDockWidgetArea, dockWidget_Log);

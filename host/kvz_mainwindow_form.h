@@ -11,7 +11,7 @@ class QMenuBar;
 class QPushButton;
 class QStackedWidget;
 class QStatusBar;
-class QTextEdit;
+class KvzLogView;
 class QToolBar;
 class QTreeWidget;
 class QVBoxLayout;
@@ -40,7 +40,7 @@ public:
     QDockWidget* dockWidget_Log = nullptr;
     QWidget* dockWidgetContents_2 = nullptr;
     QGridLayout* gridLayout_3 = nullptr;
-    QTextEdit* textEdit_Log = nullptr;
+    KvzLogView* textEdit_Log = nullptr;
 
     QDockWidget* dockWidget_Settings = nullptr;
     QWidget* dockWidgetContents_3 = nullptr;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMetaObject>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -189,6 +190,13 @@ KvzDriverAnswer KvzDriverWidgets::text(QObject* o, bool html)
 {
     if (QTextEdit* t = qobject_cast<QTextEdit*>(o))
         return KvzDriverAnswer::success(html ? t->toHtml() : t->toPlainText());
+    // A text view of the host's own offers the same two readings.
+    const char* reading = html ? "toHtml()" : "toPlainText()";
+    if (o->metaObject()->indexOfMethod(reading) >= 0) {
+        QString text;
+        QMetaObject::invokeMethod(o, html ? "toHtml" : "toPlainText", Qt::DirectConnection, Q_RETURN_ARG(QString, text));
+        return KvzDriverAnswer::success(text);
+    }
     if (html)
         return KvzDriverAnswer::failure(QStringLiteral("not a text edit"));
     if (QLabel* l = qobject_cast<QLabel*>(o))
