@@ -18,6 +18,7 @@ struct BenchOptions {
     double seconds = 10.0;
     double kvzbShare = 0.1;      // share of terminals sending "*>T" instead of "~T"
     int concurrency = 64;        // openings in flight while connecting
+    int threads = 4;             // worker threads of the load generator
     bool saturate = false;       // raise the rate until answers fall behind
     uint64_t records = 0;        // long run: stop after this many answers
     int churnRounds = 0;         // churn: rounds of connect, 3 records each, drop (FIN/RST)
@@ -35,10 +36,12 @@ private:
     struct Window {
         double seconds = 0, cpuSeconds = 0, offered = 0;
         uint64_t answered = 0, sent = 0;
+        uint64_t lagged = 0;     // records the load generator itself sent late
         double p50 = 0, p99 = 0, max = 0;
     };
     Window measure(LoadGenerator& load, double rate, double seconds, uint64_t records);
     double findSaturation(LoadGenerator& load);
+    int saturationStep(LoadGenerator& load, int step, double rate, double& best);
     bool churn(LoadGenerator& load);
     void sample();
     void printHeader() const;

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+void LatencyStats::take(LatencyStats& other)
+{
+    m_samples.insert(m_samples.end(), other.m_samples.begin(), other.m_samples.end());
+    other.m_samples.clear();
+}
+
 double LatencyStats::percentileMs(double p)
 {
     if (m_samples.empty())

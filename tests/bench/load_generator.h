@@ -1,32 +1,27 @@
-// Plays many terminals over non-blocking sockets in one thread (epoll):
-// connects them, runs their opening, then sends records at a set rate per
-// terminal, each terminal waiting for the answer to its last record.
+// Plays many terminals over non-blocking sockets: connects them, runs their
+// opening, then sends records at a set rate per terminal, each terminal
+// waiting for the answer to its last record.
+//
+// The terminals are dealt out over a few workers (load_worker.h), terminal i
+// to worker i % threads, and each step runs every worker on a thread of its
+// own while the calling thread waits, calling tick every 100 ms. The
+// counters and latencies are the workers' figures added up.
 #ifndef LOAD_GENERATOR_H
 #define LOAD_GENERATOR_H
 
 #include "latency_stats.h"
-#include "load_terminal.h"
+#include "load_worker.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <queue>
 #include <string>
 #include <vector>
-
-struct LoadCounters {
-    uint64_t sent = 0;
-    uint64_t answered = 0;
-    uint64_t bad = 0;        // answers that were not the expected bytes
-    uint64_t dropped = 0;    // connections the server closed
-    uint64_t late = 0;       // records sent after their due time
-    int ready = 0;           // terminals through their opening
-};
 
 class LoadGenerator
 {
 public:
-    LoadGenerator(uint16_t port, double kvzbShare);
+    LoadGenerator(uint16_t port, double kvzbShare, int threads = 1);
     ~LoadGenerator();
 
     // Connects count more terminals, at most concurrency openings at a time;
@@ -44,53 +39,29 @@ public:
     void drain(double quietSeconds, double seconds);
     // Ends every connection: half by FIN, half by RST.
     void disconnectAll();
-    // Lets the event loop turn without sending anything.
+    // Lets the event loops turn without sending anything.
     void idle(double seconds);
 
+    // The workers' counters added up; may be read while a step runs.
+    LoadCounters counters() const;
     uint64_t outstanding() const;
     // How many terminals are in each state, for a failure message.
     std::string describe() const;
-    LoadCounters counters;
+    // Answer latencies since the last clear(), taken over from the workers
+    // at the end of every step.
     LatencyStats latency;
-    int terminalCount() const { return static_cast<int>(m_links.size()); }
+    int terminalCount() const { return m_terminals; }
+    int threadCount() const { return static_cast<int>(m_workers.size()); }
 
 private:
-    struct Link {
-        std::unique_ptr<LoadTerminal> terminal;
-        int fd = -1;
-        QByteArray rx;
-        int rxOffset = 0;
-        QByteArray tx;
-        int txOffset = 0;
-        uint32_t recordLimit = 0;  // sendEach: stop after this record number
-    };
-    using Due = std::pair<int64_t, int>;
+    // Runs part on every worker, each on its own thread, and tick on this
+    // one every 100 ms until all have returned; true when every part did.
+    bool onWorkers(LoadStep& step, const std::function<bool(LoadWorker&)>& part,
+                   const std::function<void()>& tick);
 
-    bool openSocket(Link& link);
-    void loop(int64_t untilNs, const std::function<bool()>& done, const std::function<void()>& tick);
-    void onEvent(int index, uint32_t events);
-    void onReadable(Link& link);
-    void onWritable(Link& link);
-    void send(Link& link, const QByteArray& bytes);
-    void sendRecord(Link& link, int64_t now);
-    void schedule(Link& link, int64_t now);
-    void sendDue(int64_t now);
-    void closeLink(Link& link, bool dropped);
-    void watch(Link& link, bool writable);
-
-    static int64_t nowNs();
-
-    int m_epoll = -1;
-    uint16_t m_port;
     double m_kvzbShare;
-    std::vector<Link> m_links;
-    std::priority_queue<Due, std::vector<Due>, std::greater<Due>> m_due;
-    int64_t m_periodNs = 0;   // 0: closed loop
-    bool m_sending = false;
-    int m_opening = 0;        // connections in their opening
-    size_t m_nextToOpen = 0;  // links not opened yet start here
-    std::vector<std::pair<int64_t, int>> m_retry;  // refused connects to try again
-    uint64_t m_recordLimit = 0;
+    int m_terminals = 0;
+    std::vector<std::unique_ptr<LoadWorker>> m_workers;
 };
 
 #endif // LOAD_GENERATOR_H

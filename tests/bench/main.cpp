@@ -1,5 +1,6 @@
-// kvz_bench_load: plays N terminals against a real velkor and prints the
-// figures of the run. See PERFORMANCE.md and scripts/bench.sh.
+// kvz_bench_load: plays N terminals against a real velkor, from a few
+// threads, and prints the figures of the run. See the README ("Performance")
+// and scripts/bench.sh.
 #include "bench_run.h"
 
 #include <cstdio>
@@ -21,6 +22,7 @@ void usage()
         "  --seconds S        length of the measured load; the longest a long run may take (10)\n"
         "  --kvzb-share F     share of terminals that send \"*>T\" instead of \"~T\" (0.1)\n"
         "  --log-boxes on|off both log pane check boxes (off)\n"
+        "  --threads N        threads of the load generator, each with its share of the terminals (4)\n"
         "  --saturate         raise the rate until answers fall behind, then measure at half of it\n"
         "  --records N        long run: stop after N answered records, report RSS growth\n"
         "  --churn R          R rounds: the terminals connect, send 3 records each, drop (half RST)\n"
@@ -29,7 +31,8 @@ void usage()
         "  --helper PATH      benchmark helper plug-in (%s/kvz_bench_helper.so)\n"
         "  --label TEXT       title of the run\n"
         "  --keep             keep velkor's working folder\n"
-        "  --port P           play against a server already listening on P (no velkor started)\n",
+        "  --port P           play against a server already listening on P (no velkor started;\n"
+        "                     kvz_bench_answerer answers in its stead, to measure the generator alone)\n",
         KVZ_BIN_DIR, KVZ_BIN_DIR, KVZ_TEST_PLUGIN_DIR);
 }
 
@@ -64,6 +67,7 @@ int main(int argc, char** argv)
         else if (a == "--rate") o.rate = std::atof(takes().c_str());
         else if (a == "--seconds") o.seconds = std::atof(takes().c_str());
         else if (a == "--kvzb-share") o.kvzbShare = std::atof(takes().c_str());
+        else if (a == "--threads") o.threads = std::atoi(takes().c_str());
         else if (a == "--log-boxes") o.velkor.rawPackets = o.velkor.parsePackets = takes() == "on";
         else if (a == "--saturate") o.saturate = true;
         else if (a == "--records") o.records = std::strtoull(takes().c_str(), nullptr, 10);

@@ -91,10 +91,11 @@ void tst_churn::churnLeavesNothingBehind()
         countDisconnectLines(runner.text(QStringLiteral("textEdit_Log")), lines);
         QVERIFY(runner.press(QStringLiteral("toolButton_Clear")));
     }
-    QCOMPARE(load.counters.ready, kTerminals * kRounds);
-    QCOMPARE(load.counters.answered, uint64_t(kTerminals * kRounds * kRecords));
-    QCOMPARE(load.counters.bad, uint64_t(0));
-    QCOMPARE(load.counters.dropped, uint64_t(0));
+    const LoadCounters counters = load.counters();
+    QCOMPARE(counters.ready, kTerminals * kRounds);
+    QCOMPARE(counters.answered, uint64_t(kTerminals * kRounds * kRecords));
+    QCOMPARE(counters.bad, uint64_t(0));
+    QCOMPARE(counters.dropped, uint64_t(0));
 
     QVERIFY2(VelkorRunner::waitFor([&] { return threadsOf(pid) == threadsBefore; }, 30000),
              qPrintable(QStringLiteral("threads %1, before %2").arg(threadsOf(pid)).arg(threadsBefore)));
