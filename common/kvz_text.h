@@ -10,6 +10,9 @@ class KvzText
 {
 public:
     static QByteArray toCp1251(const QString& text);
+    // Appends the windows-1251 bytes of text to bytes: the same bytes that
+    // toCp1251(text) gives, without a byte array of their own.
+    static void appendCp1251(QByteArray& bytes, const QString& text);
     static QString fromCp1251(const QByteArray& bytes);
     static QString fromCp1251(const char* bytes, int length);
 

@@ -84,7 +84,18 @@ QString FormatSession::touchMemoryText(const uint8_t* payload)
 
 void FormatSession::returnText(const QString& text, KvzPacketOut* out)
 {
+    encodeText(text);
+    returnEncoded(out);
+}
+
+const QByteArray& FormatSession::encodeText(const QString& text)
+{
     m_outText = KvzText::toCp1251(text);
+    return m_outText;
+}
+
+void FormatSession::returnEncoded(KvzPacketOut* out)
+{
     if (!out)
         return;
     out->textLength = m_outText.size();

@@ -49,6 +49,11 @@ protected:
     // Hands text to the host: encoded once into this session's own buffer,
     // textLength its byte count. Nothing is left behind per packet.
     void returnText(const QString& text, KvzPacketOut* out);
+    // returnText in two steps, for a session that needs the bytes on their
+    // way (for its log file): encodeText fills the buffer and gives its
+    // bytes, returnEncoded hands the buffer to the host.
+    const QByteArray& encodeText(const QString& text);
+    void returnEncoded(KvzPacketOut* out);
 
 private:
     QString m_name;

@@ -17,21 +17,46 @@ template <typename T> constexpr Kind kindOf()
 }
 
 struct FieldInfo {
-    const char* name;
+    const char* prefix;   // "<name> = ", how the field starts in the record text
+    int prefixLength;
     int size;
     Kind kind;
     double noData;
 };
 
-const FieldInfo kFields[TmiPage_Zirn::FieldCount] = {
-#define TMIPAGE_ZIRN_INFO(name, type, noData) {#name, int(sizeof(type)), kindOf<type>(), double(noData)},
+#define TMIPAGE_ZIRN_PREFIX(name) #name " = "
+#define TMIPAGE_ZIRN_PREFIX_LENGTH(name) (int(sizeof(TMIPAGE_ZIRN_PREFIX(name))) - 1)
+
+constexpr FieldInfo kFields[TmiPage_Zirn::FieldCount] = {
+#define TMIPAGE_ZIRN_INFO(name, type, noData) \
+    {TMIPAGE_ZIRN_PREFIX(name), TMIPAGE_ZIRN_PREFIX_LENGTH(name), int(sizeof(type)), kindOf<type>(), \
+     double(noData)},
     TMIPAGE_ZIRN_FIELDS(TMIPAGE_ZIRN_INFO)
 #undef TMIPAGE_ZIRN_INFO
 };
 
+#define TMIPAGE_ZIRN_CHECK(name, type, noData) \
+    static_assert(sizeof(type) <= 4, "field values are written as 32-bit numbers");
+TMIPAGE_ZIRN_FIELDS(TMIPAGE_ZIRN_CHECK)
+#undef TMIPAGE_ZIRN_CHECK
+
+// The record text is put together in Latin-1 (names, digits and the texts
+// of floats are all ASCII), in a buffer with room for every field at its
+// longest: prefix, value, "; ". An integer value takes at most 11
+// characters, a float with six significant digits at most 12
+// ("-1.17549e-38"); the room for a value is more than both.
+const int kValueRoom = 32;
+const int kRecordTextRoom = 0
+#define TMIPAGE_ZIRN_ROOM(name, type, noData) +TMIPAGE_ZIRN_PREFIX_LENGTH(name) + kValueRoom + 2
+    TMIPAGE_ZIRN_FIELDS(TMIPAGE_ZIRN_ROOM)
+#undef TMIPAGE_ZIRN_ROOM
+    ;
+#undef TMIPAGE_ZIRN_PREFIX_LENGTH
+#undef TMIPAGE_ZIRN_PREFIX
+
 struct FieldOffsets {
-    int at[TmiPage_Zirn::FieldCount];
-    FieldOffsets()
+    int at[TmiPage_Zirn::FieldCount] = {};
+    constexpr FieldOffsets()
     {
         int offset = 0;
         for (int i = 0; i < TmiPage_Zirn::FieldCount; ++i) {
@@ -46,6 +71,25 @@ const QString kNoData = QStringLiteral("n/a");
 QString floatText(float value)
 {
     return QString::number(double(value), 'g', 6);
+}
+
+// Writes value in decimal as QString::number does (a "-" before negative
+// values, no separators) and returns the end of what it wrote.
+char* writeDecimal(char* out, qint64 value)
+{
+    quint32 magnitude = quint32(value);
+    if (value < 0) {
+        *out++ = '-';
+        magnitude = quint32(0 - quint64(value));
+    }
+    char digits[10];
+    int start = int(sizeof(digits));
+    do {
+        digits[--start] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    std::memcpy(out, digits + start, sizeof(digits) - size_t(start));
+    return out + sizeof(digits) - start;
 }
 
 // Seconds since 1970-01-01 UTC, unsigned 32-bit, as local date and time.
@@ -73,7 +117,7 @@ TmiPage_Zirn::~TmiPage_Zirn() = default;
 
 int TmiPage_Zirn::fieldOffset(int field)
 {
-    static const FieldOffsets offsets;
+    static constexpr FieldOffsets offsets;
     return offsets.at[field];
 }
 
@@ -126,7 +170,8 @@ bool TmiPage_Zirn::parseRecord(const uint8_t* record, int32_t size)
     const int32_t needed = presentSize();
     if (needed > 0 && (!record || size < needed))
         return false;
-    m_recordText.clear();
+    char text[kRecordTextRoom];
+    char* end = text;
     int position = 0;
     for (int field = 0; field < FieldCount; ++field) {
         if (!fieldPresent(field))
@@ -134,8 +179,9 @@ bool TmiPage_Zirn::parseRecord(const uint8_t* record, int32_t size)
         const int fieldSize = kFields[field].size;
         std::memcpy(m_values + fieldOffset(field), record + position, static_cast<size_t>(fieldSize));
         position += fieldSize;
-        m_recordText += fieldText(field);
+        end = writeFieldText(end, field);
     }
+    m_recordText = end == text ? QString() : QString::fromLatin1(text, int(end - text));
     return true;
 }
 
@@ -154,28 +200,33 @@ void TmiPage_Zirn::reset()
     }
 }
 
-QString TmiPage_Zirn::fieldText(int field) const
+// "<name> = <value>; ": integers in decimal, floats as QString::number
+// gives them with six significant digits.
+char* TmiPage_Zirn::writeFieldText(char* out, int field) const
 {
     const FieldInfo& info = kFields[field];
     const uint8_t* bytes = m_values + fieldOffset(field);
-    quint64 raw = 0;
-    for (int i = 0; i < info.size; ++i)
-        raw |= quint64(bytes[i]) << (8 * i);
-    QString value;
-    switch (info.kind) {
-    case Kind::Unsigned:
-        value = QString::number(raw);
-        break;
-    case Kind::Signed: {
-        const int unused = 64 - 8 * info.size;
-        value = QString::number(qint64(raw << unused) >> unused);
-        break;
+    std::memcpy(out, info.prefix, size_t(info.prefixLength));
+    out += info.prefixLength;
+    if (info.kind == Kind::Float) {
+        const QString value = floatText(qFromLittleEndian<float>(bytes));
+        const int length = qMin(value.size(), kValueRoom);
+        for (int i = 0; i < length; ++i)
+            *out++ = char(value.at(i).unicode());
+    } else {
+        quint32 raw = 0;
+        for (int i = 0; i < info.size; ++i)
+            raw |= quint32(bytes[i]) << (8 * i);
+        qint64 value = raw;
+        if (info.kind == Kind::Signed) {
+            const int unused = 32 - 8 * info.size;
+            value = qint32(raw << unused) >> unused;
+        }
+        out = writeDecimal(out, value);
     }
-    case Kind::Float:
-        value = floatText(qFromLittleEndian<float>(bytes));
-        break;
-    }
-    return QLatin1String(info.name) + QStringLiteral(" = ") + value + QStringLiteral("; ");
+    *out++ = ';';
+    *out++ = ' ';
+    return out;
 }
 
 // ---------------------------------------------------------------- display

@@ -166,7 +166,9 @@ private:
     {
         return qFromLittleEndian<T>(m_values + fieldOffset(field));
     }
-    QString fieldText(int field) const;
+    // Writes the field's part of the record text, "<name> = <value>; ",
+    // to out and returns its end.
+    char* writeFieldText(char* out, int field) const;
 
     uint8_t m_values[FullRecordSize];
     int32_t m_dataSize = 0;

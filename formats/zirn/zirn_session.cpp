@@ -5,6 +5,7 @@
 #include "kvz_text.h"
 #include "tmipage_zirn.h"
 
+#include <QStringBuilder>
 #include <QtEndian>
 
 #include <cstring>
@@ -14,7 +15,7 @@ const int kBitfieldOffset = 26;   // after "*>ZIRN" and its four bytes
 }
 
 ZirnSession::ZirnSession(const TransportPacket& packet)
-    : FormatSession(packet)
+    : FormatSession(packet), m_log(name())
 {
     KvzPacketOut discarded;
     std::memset(&discarded, 0, sizeof(discarded));
@@ -24,7 +25,7 @@ ZirnSession::ZirnSession(const TransportPacket& packet)
 
 ZirnSession::~ZirnSession()
 {
-    FormatLogFile::writeDisconnect(name());
+    m_log.writeDisconnect();
     delete m_record;
 }
 
@@ -35,10 +36,14 @@ void ZirnSession::handlePacket(const TransportPacket& packet, KvzPacketOut* out)
     const int length = packet.validLength();
     std::memcpy(bytes, packet.data, static_cast<size_t>(length));
 
-    decode(packet.type, bytes, length);
+    const QString title = decode(packet.type, bytes, length);
+    // encoded once: the same bytes go to the log file and to the host
+    const QByteArray& encoded = encodeText(m_text);
+    if (!title.isEmpty())
+        m_log.writeEncoded(title, encoded, bytes, length);
     if (out && out->selected)
         showInForm();
-    returnText(m_text, out);
+    returnEncoded(out);
 }
 
 void ZirnSession::showInForm()
@@ -50,58 +55,47 @@ void ZirnSession::showInForm()
                        m_record);
 }
 
-void ZirnSession::decode(int type, const uint8_t* bytes, int length)
+QString ZirnSession::decode(int type, const uint8_t* bytes, int length)
 {
     const int p = TransportPacket::payloadOffsetOf(type);
     const int frameEnd = length - 1;   // a ZIRN frame ends in its CRC-8
-    QString title;
     switch (type) {
     case PT_COMMAND_ANSWER:
         setCommandPending(0);
         m_text = headerText(bytes) + QStringLiteral("*@C\r\n") + recordAt(bytes, p, length);
-        title = QStringLiteral("Command");
-        break;
+        return QStringLiteral("Command");
     case PT_VERSION:
         setCommandPending(0);
         m_text = headerText(bytes) + QStringLiteral("*#V\r\n") + versionText(bytes, length);
-        title = QStringLiteral("Type device");
-        break;
+        return QStringLiteral("Type device");
     case PT_STATE:
         setCommandPending(0);
         m_text = headerText(bytes) + QStringLiteral("*#A\r\n") + recordAt(bytes, p, length);
-        title = QStringLiteral("Current state");
-        break;
+        return QStringLiteral("Current state");
     case PT_TMKEY:
         m_text = headerText(bytes) + QStringLiteral("*>TMKEY\r\n") + touchMemoryText(bytes + p);
-        title = QStringLiteral("Touch Memory");
-        break;
+        return QStringLiteral("Touch Memory");
     case PT_ZIRN_HANDSHAKE:
-        FormatLogFile::writeLogLine(name(), QStringLiteral("Handshake"));
+        m_log.writeLine(QStringLiteral("Handshake"));
         m_text = headerText(bytes) + negotiationText(bytes, length);
-        title = QStringLiteral("Handshake");
-        break;
+        return QStringLiteral("Handshake");
     case PT_ZIRN_CURRENT:
         m_text = QStringLiteral("~C\r\n") + recordAt(bytes, p, frameEnd);
-        title = QStringLiteral("TMI");
-        break;
+        return QStringLiteral("TMI");
     case PT_ZIRN_EVENT:
-        m_text = QStringLiteral("~T ") + QString::number(qFromLittleEndian<quint32>(bytes + p))
-            + QStringLiteral("\r\n") + recordAt(bytes, p + 4, frameEnd);
-        title = QStringLiteral("TMI");
-        break;
+        m_text = QStringLiteral("~T ") % QString::number(qFromLittleEndian<quint32>(bytes + p))
+            % QStringLiteral("\r\n") % recordAt(bytes, p + 4, frameEnd);
+        return QStringLiteral("TMI");
     case PT_ZIRN_ARCHIVE:
         m_text = archiveText(bytes, frameEnd);
-        title = QStringLiteral("Arr TMI");
-        break;
+        return QStringLiteral("Arr TMI");
     case PT_ZIRN_PING:
         m_text = QStringLiteral("Ping");
-        title = QStringLiteral("Ping");
-        break;
+        return QStringLiteral("Ping");
     default:
         m_text = QStringLiteral("Неизвестная комманда");
-        return;
+        return QString();
     }
-    FormatLogFile::writeLog(name(), title, m_text, bytes, length);
 }
 
 // The record text of the record at offset, when all of its bytes lie

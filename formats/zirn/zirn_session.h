@@ -6,6 +6,7 @@
 #ifndef ZIRN_SESSION_H
 #define ZIRN_SESSION_H
 
+#include "format_log_file.h"
 #include "format_session.h"
 
 #include <QString>
@@ -28,14 +29,16 @@ public:
     const TmiPage_Zirn* record() const { return m_record; }
 
 private:
-    // Decodes by packet type; bytes is the packet's data in a zeroed
-    // 1024-byte buffer, length its valid byte count.
-    void decode(int type, const uint8_t* bytes, int length);
+    // Decodes by packet type into the text; bytes is the packet's data in a
+    // zeroed 1024-byte buffer, length its valid byte count. Answers the
+    // title of the packet's log entry, empty for a packet that has none.
+    QString decode(int type, const uint8_t* bytes, int length);
     QString recordAt(const uint8_t* bytes, int offset, int end);
     bool parseAt(const uint8_t* bytes, int offset, int end);
     QString negotiationText(const uint8_t* bytes, int length);
     QString archiveText(const uint8_t* bytes, int end);
 
+    FormatLogFile m_log;
     QString m_text;
     TmiPage_Zirn* m_record = nullptr;
 };

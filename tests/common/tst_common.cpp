@@ -1,13 +1,34 @@
 #include "kvz_abi.h"
 #include "kvz_text.h"
 
+#include <QTextCodec>
 #include <QtTest>
+
+namespace {
+QTextCodec* codec()
+{
+    return QTextCodec::codecForName("windows-1251");
+}
+
+QString hex(const QString& text)
+{
+    QString units;
+    for (QChar c : text)
+        units += QString::asprintf("%04X ", c.unicode());
+    return units;
+}
+} // namespace
 
 class TstCommon : public QObject
 {
     Q_OBJECT
 private slots:
     void cp1251RoundTrip();
+    void cp1251Texts_data();
+    void cp1251Texts();
+    void everyCharacterEncodesAsTheCodec();
+    void everyByteDecodesAsTheCodec();
+    void appendCp1251KeepsWhatIsThere();
     void fieldIsReadWithinItsWidth();
     void fieldWriteCutsAndTerminates();
     void deviceIdIsSignedDecimal();
@@ -24,6 +45,91 @@ void TstCommon::cp1251RoundTrip()
     QCOMPARE(KvzText::fromCp1251(bytes), text);
     QVERIFY(!KvzText::canEncode(QStringLiteral("\u4e2d")));
     QVERIFY(KvzText::canEncode(text));
+}
+
+void TstCommon::cp1251Texts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("roundTrip");
+    const QString a16(16, QLatin1Char('a'));
+    QTest::newRow("ascii, a block and a half") << QStringLiteral("NumPage = 1; Temp1 = -5; ")
+                                              << QByteArray("NumPage = 1; Temp1 = -5; ") << true;
+    QTest::newRow("cyrillic in the second block") << a16 + QStringLiteral("Ёж") << QByteArray("aaaaaaaaaaaaaaaa\xA8\xE6")
+                                                 << true;
+    QTest::newRow("cyrillic in the first block") << QStringLiteral("Я") + a16 << QByteArray("\xDF" "aaaaaaaaaaaaaaaa")
+                                                << true;
+    QTest::newRow("euro, numero, dashes") << QStringLiteral("€№–—") << QByteArray("\x88\xB9\x96\x97") << true;
+    QTest::newRow("no byte for it") << a16 + QStringLiteral("\u4e2d!") << QByteArray("aaaaaaaaaaaaaaaa?!") << false;
+    QTest::newRow("empty") << QString() << QByteArray() << true;
+}
+
+void TstCommon::cp1251Texts()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, roundTrip);
+    QCOMPARE(KvzText::toCp1251(text), bytes);
+    if (roundTrip) {
+        QCOMPARE(KvzText::fromCp1251(bytes), text);
+        QCOMPARE(KvzText::fromCp1251(bytes.constData(), bytes.size()), text);
+    }
+}
+
+// Every UTF-16 code unit, alone and between blocks of ASCII, gives the
+// codec's bytes: NUL, surrogates, characters without a byte and those the
+// codec drops included.
+void TstCommon::everyCharacterEncodesAsTheCodec()
+{
+    const QString a15(15, QLatin1Char('a'));
+    const QString a17(17, QLatin1Char('a'));
+    for (int unit = 0; unit < 0x10000; ++unit) {
+        const QChar c = QChar(ushort(unit));
+        for (const QString& text : {QString(c), a15 + c + a17}) {
+            const QByteArray expected = codec()->fromUnicode(text);
+            const QByteArray bytes = KvzText::toCp1251(text);
+            if (bytes != expected)
+                QFAIL(qPrintable(QStringLiteral("%1gives %2, the codec %3")
+                                     .arg(hex(text), QString::fromLatin1(bytes.toHex()),
+                                          QString::fromLatin1(expected.toHex()))));
+        }
+    }
+}
+
+// Every byte, alone, in a block of 16 and after one, gives the codec's
+// characters.
+void TstCommon::everyByteDecodesAsTheCodec()
+{
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char b = char(byte);
+        all += b;
+        for (const QByteArray& bytes : {QByteArray(1, b), QByteArray(7, 'a') + b + QByteArray(8, 'z'),
+                                        QByteArray(16, 'a') + b, b + QByteArray(31, '\0')}) {
+            const QString expected = codec()->toUnicode(bytes);
+            if (KvzText::fromCp1251(bytes) != expected || KvzText::fromCp1251(bytes.constData(), bytes.size()) != expected)
+                QFAIL(qPrintable(QStringLiteral("bytes %1 give %2, the codec %3")
+                                     .arg(QString::fromLatin1(bytes.toHex()), hex(KvzText::fromCp1251(bytes)),
+                                          hex(expected))));
+        }
+    }
+    QCOMPARE(KvzText::fromCp1251(all), codec()->toUnicode(all));
+    QCOMPARE(KvzText::toCp1251(KvzText::fromCp1251(all)), codec()->fromUnicode(codec()->toUnicode(all)));
+    QVERIFY(KvzText::fromCp1251(nullptr, 3).isNull());
+    QVERIFY(KvzText::fromCp1251("abc", 0).isNull());
+}
+
+void TstCommon::appendCp1251KeepsWhatIsThere()
+{
+    QByteArray bytes("Pre: ");
+    KvzText::appendCp1251(bytes, QStringLiteral("Данные 1"));
+    QCOMPARE(bytes, QByteArray("Pre: \xC4\xE0\xED\xED\xFB\xE5 1"));
+    KvzText::appendCp1251(bytes, QString());
+    QCOMPARE(bytes, QByteArray("Pre: \xC4\xE0\xED\xED\xFB\xE5 1"));
+    // a text that only the codec can take is the codec's bytes after what is there
+    const QString pair = QStringLiteral(" \U0001F600 ") + QChar(0xD800);
+    KvzText::appendCp1251(bytes, pair);
+    QCOMPARE(bytes, QByteArray("Pre: \xC4\xE0\xED\xED\xFB\xE5 1") + codec()->fromUnicode(pair));
 }
 
 void TstCommon::fieldIsReadWithinItsWidth()

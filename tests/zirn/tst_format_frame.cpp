@@ -8,13 +8,18 @@
 #include "kvz_abi.h"
 #include "zirn_test_packets.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
+#include <sys/stat.h>
 #include <vector>
 
 using ZirnTest::packetOf;
@@ -93,6 +98,38 @@ QStringList entries(const QString& path)
     return names;
 }
 
+// The process's time zone for the life of the object.
+class TimeZone
+{
+public:
+    explicit TimeZone(const char* rule) : m_old(qgetenv("TZ")), m_had(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", rule);
+        tzset();
+    }
+    ~TimeZone()
+    {
+        if (m_had)
+            qputenv("TZ", m_old);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    QByteArray m_old;
+    bool m_had;
+};
+
+const char kCentralEurope[] = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+QByteArray qtStamp(qint64 msecs)
+{
+    return QLocale::c()
+        .toString(QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime), QStringLiteral("dd.MM.yyyy hh:mm:ss.zzz"))
+        .toLatin1();
+}
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -116,7 +153,15 @@ private slots:
     void negativeCountDumpsNothing();
     void entryBytes();
     void cyrillicIsWindows1251();
+    void surrogatesAreTheCodecs();
     void noTempFolderWritesNothing();
+    void newFileTakesTheUmask();
+    void logFileFollowsTheWorkingFolder();
+    void timeStamp_data();
+    void timeStamp();
+    void timeStampIsQDateTimes_data();
+    void timeStampIsQDateTimes();
+    void titleLineStampIsNow();
     void safeFileName_data();
     void safeFileName();
     void networkNameStaysInTemp();
@@ -197,6 +242,7 @@ void TstFormatFrame::hexDump_data()
     QTest::newRow("16 bytes") << sixteen << (line1 + "\r\n");
     QTest::newRow("17 bytes") << seventeen << (line1 + "\r\n 0x10\r\n");
     QTest::newRow("32 bytes") << thirtyTwo << (line1 + "\r\n" + line2 + "\r\n");
+    QTest::newRow("33 bytes") << thirtyTwo + "\xff" << (line1 + "\r\n" + line2 + "\r\n 0xff\r\n");
 }
 
 void TstFormatFrame::hexDump()
@@ -242,12 +288,127 @@ void TstFormatFrame::cyrillicIsWindows1251()
              QByteArray("<T>      \xCF\xE8\xED\xE3\r\n\r\n\xC4\xE0\xED\xED\xFB\xE5\r\n------------------------\r\n"));
 }
 
+// Title and body as the codec takes them as a whole: the title together
+// with its line end, the body on its own.
+void TstFormatFrame::surrogatesAreTheCodecs()
+{
+    QTextCodec* codec = QTextCodec::codecForName("windows-1251");
+    const QString title = QStringLiteral("Пинг \U0001F600 ") + QChar(0xD800);
+    const QString body = QStringLiteral("Данные ") + QChar(0xDC00) + QStringLiteral(" \u4e2d ") + QChar(0xD800);
+    FormatLogFile::writeLog(QStringLiteral("T1"), title, body, nullptr, 0);
+    QCOMPARE(withoutStamps(readFile(QStringLiteral("Temp/T1.log"))),
+             "<T>      " + codec->fromUnicode(title + QStringLiteral("\r\n")) + "\r\n" + codec->fromUnicode(body)
+                 + "\r\n------------------------\r\n");
+}
+
 void TstFormatFrame::noTempFolderWritesNothing()
 {
     QVERIFY(QDir().rmdir(QStringLiteral("Temp")));
     FormatLogFile::writeLog(QStringLiteral("T1"), QStringLiteral("Ping"), QStringLiteral("Ping"), nullptr, 0);
     FormatLogFile::writeLogLine(QStringLiteral("T1"), QStringLiteral("Handshake"));
     QCOMPARE(entries(QStringLiteral(".")), QStringList());
+}
+
+void TstFormatFrame::newFileTakesTheUmask()
+{
+    const mode_t old = umask(027);
+    FormatLogFile::writeLogLine(QStringLiteral("T1"), QStringLiteral("Handshake"));
+    umask(old);
+    struct stat info;
+    QCOMPARE(stat("Temp/T1.log", &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), 0640);
+}
+
+// A terminal's log file keeps its name, not its folder: after a change of
+// the working folder its entries go to the "Temp" found there.
+void TstFormatFrame::logFileFollowsTheWorkingFolder()
+{
+    const FormatLogFile log(QStringLiteral("../T1"));
+    log.writeLine(QStringLiteral("First"));
+    QDir().mkdir(QStringLiteral("inner"));
+    QDir::setCurrent(QStringLiteral("inner"));
+    log.writeLine(QStringLiteral("Second"));   // no Temp here: nothing
+    QDir().mkdir(QStringLiteral("Temp"));
+    log.write(QStringLiteral("Third"), QStringLiteral("Body"), nullptr, 0);
+    log.writeDisconnect();
+    QCOMPARE(entries(QStringLiteral("Temp")), QStringList({"_._T1.log"}));
+    QCOMPARE(withoutStamps(readFile(QStringLiteral("Temp/_._T1.log"))),
+             QByteArray("<T>      Third\r\n\r\nBody\r\n------------------------\r\n"
+                        "<T>      Disconnect\r\n\r\n\r\n-------------------\r\n\r\n------------------------\r\n"));
+    QCOMPARE(withoutStamps(readFile(QStringLiteral("../Temp/_._T1.log"))), QByteArray("<T>      First\r\n"));
+}
+
+void TstFormatFrame::timeStamp_data()
+{
+    QTest::addColumn<qint64>("msecs");
+    QTest::addColumn<QByteArray>("stamp");
+    QTest::newRow("epoch") << Q_INT64_C(0) << QByteArray("01.01.1970 01:00:00.000");
+    QTest::newRow("winter") << Q_INT64_C(1700000000123) << QByteArray("14.11.2023 23:13:20.123");
+    QTest::newRow("summer") << Q_INT64_C(1690000000999) << QByteArray("22.07.2023 06:26:40.999");
+    QTest::newRow("before the clocks go forward") << Q_INT64_C(1679792399999) << QByteArray("26.03.2023 01:59:59.999");
+    QTest::newRow("clocks forward") << Q_INT64_C(1679792400000) << QByteArray("26.03.2023 03:00:00.000");
+    QTest::newRow("before the clocks go back") << Q_INT64_C(1698541199999) << QByteArray("29.10.2023 02:59:59.999");
+    QTest::newRow("clocks back") << Q_INT64_C(1698541200000) << QByteArray("29.10.2023 02:00:00.000");
+    QTest::newRow("leap day") << Q_INT64_C(951782400007) << QByteArray("29.02.2000 01:00:00.007");
+    QTest::newRow("end of 2037 UTC") << Q_INT64_C(2145916799999) << QByteArray("01.01.2038 00:59:59.999");
+    QTest::newRow("2038") << Q_INT64_C(2145916800000) << QByteArray("01.01.2038 01:00:00.000");
+    QTest::newRow("2039 summer") << Q_INT64_C(2200000000000) << QByteArray("19.09.2039 01:06:40.000");
+    QTest::newRow("2100") << Q_INT64_C(4102444800000) << QByteArray("01.01.2100 01:00:00.000");
+    QTest::newRow("before the epoch") << Q_INT64_C(-1) << QByteArray("01.01.1970 00:59:59.999");
+}
+
+void TstFormatFrame::timeStamp()
+{
+    QFETCH(qint64, msecs);
+    QFETCH(QByteArray, stamp);
+    const TimeZone zone(kCentralEurope);
+    QCOMPARE(FormatLogFile::timeStamp(msecs), stamp);
+}
+
+void TstFormatFrame::timeStampIsQDateTimes_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("central europe") << QByteArray(kCentralEurope);
+    QTest::newRow("new york") << QByteArray("EST5EDT,M3.2.0,M11.1.0");
+    QTest::newRow("half an hour of summer time") << QByteArray("<+1030>-10:30<+11>-11,M10.1.0,M4.1.0");
+    QTest::newRow("utc") << QByteArray("UTC0");
+}
+
+// Times from 1969 to 2040, one every 3 h 17 min 31.123 s, and every minute
+// around the clock changes of 2021, as QDateTime writes them.
+void TstFormatFrame::timeStampIsQDateTimes()
+{
+    QFETCH(QByteArray, zone);
+    const TimeZone timeZone(zone.constData());
+    std::vector<qint64> times;
+    for (qint64 t = Q_INT64_C(-86400000); t < Q_INT64_C(2208988800000); t += Q_INT64_C(11851123))
+        times.push_back(t);
+    for (qint64 day : {Q_INT64_C(1616284800000), Q_INT64_C(1617494400000), Q_INT64_C(1633219200000),
+                       Q_INT64_C(1635638400000), Q_INT64_C(1636243200000)}) {
+        for (qint64 t = day; t < day + 2 * 86400000; t += 60000)
+            times.push_back(t + 999);
+    }
+    for (qint64 t : times) {
+        if (FormatLogFile::timeStamp(t) != qtStamp(t))
+            QFAIL(qPrintable(QStringLiteral("%1 ms: %2, QDateTime %3")
+                                 .arg(t)
+                                 .arg(QString::fromLatin1(FormatLogFile::timeStamp(t)),
+                                      QString::fromLatin1(qtStamp(t)))));
+    }
+}
+
+// The stamp of an entry is the local time when it is written.
+void TstFormatFrame::titleLineStampIsNow()
+{
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    FormatLogFile::writeLogLine(QStringLiteral("T1"), QStringLiteral("Now"));
+    const qint64 after = QDateTime::currentMSecsSinceEpoch();
+    const QByteArray line = readFile(QStringLiteral("Temp/T1.log"));
+    QCOMPARE(line.mid(23), QByteArray("      Now\r\n"));
+    bool found = false;
+    for (qint64 t = before; t <= after && !found; ++t)
+        found = line.left(23) == qtStamp(t);
+    QVERIFY2(found, line.constData());
 }
 
 void TstFormatFrame::safeFileName_data()

@@ -166,6 +166,28 @@ void TstTmiPageZirn::recordText_data()
     row("float 0", {{13, f32(0.0f)}}, "Speed = 0; ");
     row("float 123456", {{13, f32(123456.0f)}}, "Speed = 123456; ");
     row("float 0.0001", {{13, f32(0.0001f)}}, "Speed = 0.0001; ");
+    row("float nan", {{13, le(0x7FC00000, 4)}}, "Speed = nan; ");
+    row("float negative nan", {{13, le(0xFFC00000, 4)}}, "Speed = nan; ");
+    row("float inf", {{15, le(0x7F800000, 4)}}, "Run = inf; ");
+    row("float -inf", {{15, le(0xFF800000, 4)}}, "Run = -inf; ");
+    row("float -0", {{16, le(0x80000000, 4)}}, "Way = 0; ");
+    row("float smallest", {{16, le(0x00000001, 4)}}, "Way = 1.4013e-45; ");
+    row("float -smallest normal", {{54, le(0x80800000, 4)}}, "CAN_FuelConsumption = -1.17549e-38; ");
+    row("float -max", {{57, le(0xFF7FFFFF, 4)}}, "CAN_FullRun = -3.40282e+38; ");
+    row("float -0.000123457", {{13, f32(-0.000123457f)}}, "Speed = -0.000123457; ");
+    row("float 999999.5", {{13, f32(999999.5f)}}, "Speed = 1e+06; ");
+    row("u32 zero", {{1, le(0, 4)}}, "NumPage = 0; ");
+    row("u32 1000000000", {{1, le(1000000000, 4)}}, "NumPage = 1000000000; ");
+    row("u16 10", {{2, le(10, 2)}}, "Code = 10; ");
+    row("i32 zero", {{10, le(0, 4)}}, "Lat = 0; ");
+    row("i32 -1000000000", {{10, le(quint64(-1000000000LL), 4)}}, "Lat = -1000000000; ");
+    row("i16 max", {{68, le(0x7FFF, 2)}}, "CAN_TimeTO = 32767; ");
+    row("i8 -10", {{45, le(0xF6, 1)}}, "Temp1 = -10; ");
+    row("longest values of every kind",
+        {{1, le(0xFFFFFFFF, 4)}, {2, le(0xFFFF, 2)}, {4, le(0xFF, 1)}, {10, le(0x80000000, 4)},
+         {13, le(0x80800000, 4)}, {45, le(0x80, 1)}, {54, le(0xFF7FFFFF, 4)}, {68, le(0x8000, 2)}},
+        "NumPage = 4294967295; Code = 65535; State = 255; Lat = -2147483648; Speed = -1.17549e-38; "
+        "Temp1 = -128; CAN_FuelConsumption = -3.40282e+38; CAN_TimeTO = -32768; ");
     row("several in order", {{69, le(90, 1)}, {1, le(1, 4)}, {46, le(0xFB, 1)}},
         "NumPage = 1; Temp2 = -5; CAN_Speed = 90; ");
     row("two temperatures", {{45, le(0x05, 1)}, {46, le(0xFB, 1)}}, "Temp1 = 5; Temp2 = -5; ");
