@@ -10,17 +10,29 @@ FormatSessionList::~FormatSessionList()
 
 void FormatSessionList::addSession(FormatSession* session)
 {
-    if (session)
-        m_sessions.push_back(session);
+    if (!session)
+        return;
+    m_sessions.push_back(session);
+    if (!m_firstByName.contains(session->name()))
+        m_firstByName.insert(session->name(), session);
 }
 
 FormatSession* FormatSessionList::findSession(const QString& name) const
 {
+    return m_firstByName.value(name, nullptr);
+}
+
+// After the first session of a name has gone, the next oldest of that name
+// (if any) is the one found.
+void FormatSessionList::indexFirstNamed(const QString& name)
+{
     for (FormatSession* session : m_sessions) {
-        if (session->name() == name)
-            return session;
+        if (session->name() == name) {
+            m_firstByName.insert(name, session);
+            return;
+        }
     }
-    return nullptr;
+    m_firstByName.remove(name);
 }
 
 FormatSession* FormatSessionList::findByPointer(const FormatSession* session) const
@@ -38,6 +50,7 @@ void FormatSessionList::removeSession(const QString& name)
         if ((*it)->name() == name) {
             FormatSession* session = *it;
             m_sessions.erase(it);
+            indexFirstNamed(name);
             delete session;
             return;
         }

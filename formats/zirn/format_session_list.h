@@ -6,6 +6,7 @@
 
 #include "kvz_abi.h"
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -37,7 +38,12 @@ public:
     int count() const { return static_cast<int>(m_sessions.size()); }
 
 private:
+    void indexFirstNamed(const QString& name);
+
     std::vector<FormatSession*> m_sessions;
+    // The first session of each name: every packet finds its session
+    // without a walk through all of them.
+    QHash<QString, FormatSession*> m_firstByName;
 };
 
 #endif // FORMAT_SESSION_LIST_H
