@@ -37,10 +37,12 @@ for boxes in off on; do
     run --label "100 terminals" --terminals 100 --rate 10 --seconds 10 --log-boxes "$boxes"
 done
 if [ "$quick" -eq 0 ]; then
-    run --label "1000 terminals, 10 records/s each" --terminals 1000 --rate 10 --seconds 10 --log-boxes off
-    run --label "1000 terminals, 2 records/s each"  --terminals 1000 --rate 2  --seconds 10 --log-boxes on
-    run --label "saturation, 1000 terminals" --terminals 1000 --rate 0.25 --seconds 10 --saturate --log-boxes off
-    run --label "saturation, 1000 terminals" --terminals 1000 --rate 0.1 --seconds 10 --saturate --log-boxes on
+    for boxes in off on; do
+        run --label "1000 terminals, 10 records/s each" --terminals 1000 --rate 10 --seconds 10 --log-boxes "$boxes"
+    done
+    for boxes in off on; do
+        run --label "saturation, 1000 terminals" --terminals 1000 --rate 2 --seconds 10 --saturate --log-boxes "$boxes"
+    done
 fi
 if [ "$long" -eq 1 ]; then
     run --label "long run" --terminals 1000 --rate 10 --records 1000000 --seconds 900 --log-boxes off

@@ -11,7 +11,7 @@
 namespace {
 constexpr double kStepSeconds = 5.0;
 constexpr double kGrowth = 1.5;
-constexpr double kKeepUp = 0.95;   // records sent / records due below this: falling behind
+constexpr double kKeepUp = 0.99;   // records sent / records due below this: falling behind
 constexpr int kNarrowSteps = 3;    // between the last rate kept up with and the first not
 constexpr int kMaxSteps = 24;
 constexpr uint64_t kLongRunMark = 100000;
