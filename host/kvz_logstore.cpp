@@ -51,6 +51,11 @@ KvzLogStore::Paragraph& KvzLogStore::at(qint64 serial) const
 // A line break of plain text is what the rich-text view's plain insert takes
 // for one: a line feed, a carriage return (a CR LF pair counts once), the
 // paragraph separator and the two frame marks.
+bool KvzLogStore::isLineBreak(ushort c)
+{
+    return c == '\n' || c == '\r' || c == QChar::ParagraphSeparator || c == 0xfdd0 || c == 0xfdd1;
+}
+
 void KvzLogStore::appendText(const QString& text)
 {
     if (Qt::mightBeRichText(text)) {
@@ -69,7 +74,7 @@ void KvzLogStore::appendText(const QString& text)
         const int end = i;
         if (c == '\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
             ++i;
-        else if (c != '\n' && c != '\r' && c != QChar::ParagraphSeparator && c != 0xfdd0 && c != 0xfdd1)
+        else if (!isLineBreak(c))
             continue;
         Paragraph paragraph;
         paragraph.text = text.mid(start, end - start);
@@ -83,17 +88,17 @@ void KvzLogStore::appendText(const QString& text)
 
 void KvzLogStore::appendLine(const QString& text)
 {
-    if (!Qt::mightBeRichText(text)) {
+    const bool markup = Qt::mightBeRichText(text);
+    if (!markup) {
         for (int i = 0; i < text.size(); ++i) {
-            const ushort c = text.at(i).unicode();
-            if (c == '\n' || c == '\r' || c == QChar::ParagraphSeparator || c == 0xfdd0 || c == 0xfdd1) {
+            if (isLineBreak(text.at(i).unicode())) {
                 appendText(text);
                 return;
             }
         }
     }
     Paragraph paragraph;
-    paragraph.kind = Qt::mightBeRichText(text) ? Markup : Plain;
+    paragraph.kind = markup ? Markup : Plain;
     paragraph.text = text;
     push(std::move(paragraph));
 }

@@ -69,6 +69,7 @@ private:
         QVector<QTextLayout::FormatRange> formats;      // Formatted
     };
 
+    static bool isLineBreak(ushort c);
     void push(Paragraph&& paragraph);
     Paragraph& at(qint64 serial) const;
     QVector<Line> markupLines(const QString& markup) const;

@@ -20,9 +20,6 @@
 namespace {
 const int kMargin = 4;              // around the text, as a rich-text view has
 const qreal kUnboundedWidth = 1e6;  // a line is never wrapped
-}
-
-namespace {
 const int kDefaultMaxParagraphs = 100000;
 }
 
