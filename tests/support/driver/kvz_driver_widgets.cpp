@@ -1,5 +1,7 @@
 #include "kvz_driver_widgets.h"
 
+#include "kvz_driver_labels.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -55,7 +57,7 @@ bool KvzDriverWidgets::handle(const QString& command, const QStringList& args, K
     static const QStringList named = {
         "exists", "class", "press", "click", "trigger", "settext", "setvalue", "setcheck", "setcombo",
         "text", "html", "tooltip", "visible", "enabled", "checked", "tree", "treecurrent", "select",
-        "page", "grab", "geometry", "setgeometry", "dockarea", "movedock", "title"};
+        "page", "grab", "geometry", "setgeometry", "dockarea", "movedock", "title", "labels"};
     if (!named.contains(command))
         return false;
     if (args.isEmpty()) {
@@ -127,6 +129,8 @@ bool KvzDriverWidgets::handle(const QString& command, const QStringList& args, K
         answer = dockArea(w);
     } else if (command == QLatin1String("movedock")) {
         answer = moveDock(w, arg1.toInt());
+    } else if (command == QLatin1String("labels")) {
+        answer = KvzDriverLabels::measure(w);
     }
     return true;
 }
