@@ -62,3 +62,8 @@ void CMO_FormProperty_Object::setFullName(const QString& text)
 {
     label_FullName_Text->setText(text);
 }
+
+void CMO_FormProperty_Object::setType(const QString& text)
+{
+    label_Type_Text->setText(text);
+}

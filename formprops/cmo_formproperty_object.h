@@ -16,6 +16,7 @@ public:
 
     void setName(const QString& text);       // IMEI row
     void setFullName(const QString& text);   // object ID row
+    void setType(const QString& text);       // format row; the form says "ZIRN"
 
 private:
     void setupUi();

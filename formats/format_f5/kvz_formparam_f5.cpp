@@ -38,6 +38,7 @@ void KVZ_FormParam_F5::buildSections()
     m_commands = FormatPageGroups::addGroup<CMO_FormProperty_Commands>(ui->widget_Command, QStringLiteral("Команды"));
     ui->widget_Command->setExpanded(false);
     m_object = FormatPageGroups::addGroup<CMO_FormProperty_Object>(ui->widget_Object, QStringLiteral("Объект"));
+    m_object->setType(QStringLiteral("F-5"));
     m_event = FormatPageGroups::addGroup<CMO_FormProperty_Event>(ui->widget_Event, QStringLiteral("Событие"));
     m_work = FormatPageGroups::addGroup<F52::CMO_FormProperty_Work>(ui->widget_Work, QStringLiteral("Режим работы"));
     m_in = FormatPageGroups::addGroup<F5::CMO_FormProperty_In>(ui->widget_In, QStringLiteral("Дискретные входы"));
@@ -50,14 +51,14 @@ void KVZ_FormParam_F5::buildSections()
     m_navigation = FormatPageGroups::addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
 }
 
-void KVZ_FormParam_F5::showRecord(F5Session* session, uint8_t commandPending, const QString&,
-                                  const QString&, const F5Record* record)
+void KVZ_FormParam_F5::showRecord(F5Session* session, uint8_t commandPending, const QString& name,
+                                  const QString& idText, const F5Record* record)
 {
     setCommandsEnabled(commandPending == 0);
     if (record) {
         const F5Record& r = *record;
-        m_object->setName(QStringLiteral("5"));
-        m_object->setFullName(QStringLiteral("F-5"));
+        m_object->setName(name);
+        m_object->setFullName(idText);
         m_event->setNumber(r.numPage());
         m_event->setEvent(QString::number(r.code()));
         m_event->setDateTime(F52Record::dateTimeText(r.recordTime()));

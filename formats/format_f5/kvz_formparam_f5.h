@@ -41,9 +41,9 @@ public:
     explicit KVZ_FormParam_F5(QWidget* parent = nullptr);
     ~KVZ_FormParam_F5() override;
 
-    // Shows record; the command buttons are usable only while no command of
-    // session waits for its answer. Name and id are not shown: the object
-    // group shows the format.
+    // Shows record as the state of session's terminal (name, id text); the
+    // command buttons are usable only while no command of session waits for
+    // its answer.
     void showRecord(F5Session* session, uint8_t commandPending, const QString& name,
                     const QString& idText, const F5Record* record);
     void setCommandsEnabled(bool enabled) override;

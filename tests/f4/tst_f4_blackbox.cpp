@@ -140,6 +140,7 @@ void TstF4Blackbox::selectingTheRowShowsTheRecord()
              QStringList{QStringLiteral("KVZ_FormParam_F4Class")});
     QCOMPARE(m_runner->text(QStringLiteral("label_Name_Text")), QStringLiteral("F4T"));
     QCOMPARE(m_runner->text(QStringLiteral("label_FullName_Text")), QStringLiteral("305419896"));
+    QCOMPARE(m_runner->text(QStringLiteral("label_Type_Text")), QStringLiteral("F-4"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Number_Text")), QStringLiteral("503"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Work_Text")), QStringLiteral("охрана"));
     QCOMPARE(m_runner->text(QStringLiteral("label_IN8_Text")), QStringLiteral("сработал"));

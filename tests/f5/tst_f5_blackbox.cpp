@@ -46,9 +46,9 @@ void TstF5Blackbox::selectingTheRowShowsTheRecord()
 {
     m_scenario.selectingTheRowShowsTheRecord();
     VelkorRunner& runner = m_scenario.runner();
-    // the object group shows the format, not the terminal
-    QCOMPARE(runner.text(QStringLiteral("label_Name_Text")), QStringLiteral("5"));
-    QCOMPARE(runner.text(QStringLiteral("label_FullName_Text")), QStringLiteral("F-5"));
+    QCOMPARE(runner.text(QStringLiteral("label_Name_Text")), QStringLiteral("F5A"));
+    QCOMPARE(runner.text(QStringLiteral("label_FullName_Text")), QStringLiteral("305419896"));
+    QCOMPARE(runner.text(QStringLiteral("label_Type_Text")), QStringLiteral("F-5"));
     QVERIFY(!runner.exists(QStringLiteral("label_Temp1_Value")));
 }
 

@@ -122,8 +122,9 @@ void TstF5Plugin::archiveStrideAndBounds()
 void TstF5Plugin::pageFill()
 {
     sendPacket("T1", PT_RECORD, "*>T" + F5Test::recordOf(F5Test::fullValues(42)));
-    QCOMPARE(labelText(host().page, "label_Name_Text"), QStringLiteral("5"));
-    QCOMPARE(labelText(host().page, "label_FullName_Text"), QStringLiteral("F-5"));
+    QCOMPARE(labelText(host().page, "label_Name_Text"), QStringLiteral("T1"));
+    QCOMPARE(labelText(host().page, "label_FullName_Text"), QStringLiteral("2000000"));
+    QCOMPARE(labelText(host().page, "label_Type_Text"), QStringLiteral("F-5"));
     QCOMPARE(labelText(host().page, "label_Number_Text"), QStringLiteral("42"));
     QCOMPARE(labelText(host().page, "label_Event_Text"), QStringLiteral("65535"));
     QCOMPARE(labelText(host().page, "label_Work_Text"), QStringLiteral("охрана"));

@@ -51,6 +51,7 @@ void TstF52Blackbox::selectingTheRowShowsTheRecord()
     VelkorRunner& runner = m_scenario.runner();
     QCOMPARE(runner.text(QStringLiteral("label_Name_Text")), QStringLiteral("F52A"));
     QCOMPARE(runner.text(QStringLiteral("label_FullName_Text")), QStringLiteral("305419896"));
+    QCOMPARE(runner.text(QStringLiteral("label_Type_Text")), QStringLiteral("F-52"));
     QCOMPARE(runner.text(QStringLiteral("label_Temp1_Value")), QStringLiteral("не используется"));
     QCOMPARE(runner.text(QStringLiteral("label_D1_Temp_Value")), QStringLiteral("-5 ?С"));
 }

@@ -165,6 +165,7 @@ void TstF6Blackbox::selectingTheRowShowsTheRecord()
              QStringList{QStringLiteral("KVZ_FormParam_F6Class")});
     QCOMPARE(m_runner->text(QStringLiteral("label_Name_Text")), QStringLiteral("F6T1"));
     QCOMPARE(m_runner->text(QStringLiteral("label_FullName_Text")), QStringLiteral("305419896"));
+    QCOMPARE(m_runner->text(QStringLiteral("label_Type_Text")), QStringLiteral("F-6"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Number_Text")), QStringLiteral("2002"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Event_Text")), QStringLiteral("300"));
     QCOMPARE(m_runner->text(QStringLiteral("label_D1_Temp_Value")), QStringLiteral("-5 ?С"));

@@ -540,6 +540,9 @@ void TestSetters::objectAndEvent()
     object.setFullName("4242");
     QCOMPARE(textOf(&object, "label_Name_Text"), QString("356789012345678"));
     QCOMPARE(textOf(&object, "label_FullName_Text"), QString("4242"));
+    object.setType("F-52");
+    QCOMPARE(textOf(&object, "label_Type_Text"), QString("F-52"));
+    QCOMPARE(textOf(&object, "label_Type"), QString("Формат:"));
     object.setName(QString());
     QCOMPARE(textOf(&object, "label_Name_Text"), QString());
     QVERIFY(child<QLabel>(&object, "label_Name_Text")->wordWrap());

@@ -177,6 +177,7 @@ void TstZirnBlackbox::selectingTheRowShowsTheRecord()
              QStringList{QStringLiteral("KVZ_FormParam_ZirnClass")});
     QCOMPARE(m_runner->text(QStringLiteral("label_Name_Text")), QStringLiteral("ZT1"));
     QCOMPARE(m_runner->text(QStringLiteral("label_FullName_Text")), QStringLiteral("305419896"));
+    QCOMPARE(m_runner->text(QStringLiteral("label_Type_Text")), QStringLiteral("ZIRN"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Number_Text")), QStringLiteral("3002"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Speed_Value")), QStringLiteral("69км/ч"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Temp_Value")), QStringLiteral("-56 ?C"));
