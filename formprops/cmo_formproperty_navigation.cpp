@@ -135,7 +135,7 @@ void CMO_FormProperty_Navigation::setSpeed(float kmh)
 
 void CMO_FormProperty_Navigation::setCourse(int degrees)
 {
-    label_Course_Text->setText(QString::asprintf("%d", degrees) + QStringLiteral(" ?"));
+    label_Course_Text->setText(QString::asprintf("%d", degrees) + QStringLiteral(" °"));
 }
 
 void CMO_FormProperty_Navigation::setWidth(int counts)

@@ -39,7 +39,7 @@ void CMO_FormProperty_Temp::showSensor(int index, int degrees)
 {
     rows[index].text->setText(degrees == -128
                                    ? QStringLiteral("не используется")
-                                   : QString::asprintf("%d", degrees) + QStringLiteral(" ?С"));
+                                   : QString::asprintf("%d", degrees) + QStringLiteral(" °С"));
 }
 
 void CMO_FormProperty_Temp::setTemp1(int degrees) { showSensor(0, degrees); }

@@ -41,7 +41,7 @@ void CMO_FormProperty_Digital::setCaptions(const QString& tail)
 
 void CMO_FormProperty_Digital::showTemp(int sensor, int degrees)
 {
-    rows[2 * sensor].text->setText(QString::asprintf("%d", degrees) + QStringLiteral(" ?С"));
+    rows[2 * sensor].text->setText(QString::asprintf("%d", degrees) + QStringLiteral(" °С"));
 }
 
 void CMO_FormProperty_Digital::showLevel(int sensor, int level)

@@ -111,7 +111,7 @@ QString CMO_FormProperty_Navigation::degreesText(float radians)
 {
     const float pi = 3.14159265358979f;
     const double degrees = static_cast<double>(radians) * 180.0 / static_cast<double>(pi);
-    return QString::asprintf("%.6f", degrees) + QStringLiteral(" ?");
+    return QString::asprintf("%.6f", degrees) + QStringLiteral(" °");
 }
 
 void CMO_FormProperty_Navigation::setValid(int flag)
@@ -133,7 +133,7 @@ void CMO_FormProperty_Navigation::setSpeed(float kmh)
 
 void CMO_FormProperty_Navigation::setCourse(int degrees)
 {
-    label_Course_Text->setText(QString::asprintf("%d", degrees) + QStringLiteral(" ?"));
+    label_Course_Text->setText(QString::asprintf("%d", degrees) + QStringLiteral(" °"));
 }
 
 void CMO_FormProperty_Navigation::setLatitudeF52(float radians)

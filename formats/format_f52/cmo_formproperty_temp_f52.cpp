@@ -40,7 +40,7 @@ void CMO_FormProperty_Temp::showSensor(int index, int degrees)
 {
     rows[index].text->setText(degrees == -128
                                   ? QStringLiteral("не используется")
-                                  : QString::asprintf("%d", degrees) + QStringLiteral(" ?С"));
+                                  : QString::asprintf("%d", degrees) + QStringLiteral(" °С"));
 }
 
 void CMO_FormProperty_Temp::setTemp1F52(int degrees) { showSensor(0, degrees); }

@@ -68,7 +68,7 @@ void CMO_FormProperty_Digital::applyCaptions()
 
 void CMO_FormProperty_Digital::showTemp(int sensor, int16_t degrees)
 {
-    temps[sensor].text->setText(QString::number(degrees) + QStringLiteral(" ?С"));
+    temps[sensor].text->setText(QString::number(degrees) + QStringLiteral(" °С"));
 }
 
 void CMO_FormProperty_Digital::showLevel(int sensor, uint16_t level)

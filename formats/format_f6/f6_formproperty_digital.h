@@ -21,7 +21,7 @@ public:
     explicit CMO_FormProperty_Digital(QWidget* parent = nullptr);
     ~CMO_FormProperty_Digital() override;
 
-    // Degrees, shown as given followed by " ?С".
+    // Degrees, shown as given followed by " °С".
     void setTemp1(int16_t degrees);
     void setTemp2(int16_t degrees);
     void setTemp3(int16_t degrees);

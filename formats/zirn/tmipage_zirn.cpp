@@ -287,7 +287,7 @@ QString TmiPage_Zirn::canTempText() const
 {
     if (CAN_Temp() == -128)
         return kNoData;
-    return QString::number(CAN_Temp()) + QStringLiteral(" ?C");
+    return QString::number(CAN_Temp()) + QStringLiteral(" °C");
 }
 
 QString TmiPage_Zirn::canFullRunText() const

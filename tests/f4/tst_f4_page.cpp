@@ -323,9 +323,9 @@ void TstF4Page::temperatures_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("-128") << -128 << "не подключен";
-    QTest::newRow("-127") << -127 << "-127 ?С";
-    QTest::newRow("0") << 0 << "0 ?С";
-    QTest::newRow("127") << 127 << "127 ?С";
+    QTest::newRow("-127") << -127 << "-127 °С";
+    QTest::newRow("0") << 0 << "0 °С";
+    QTest::newRow("127") << 127 << "127 °С";
 }
 
 void TstF4Page::temperatures()
@@ -386,10 +386,10 @@ void TstF4Page::recordReachesEveryGroup()
     QCOMPARE(text("label_Out4_Text"), QStringLiteral("активирован"));
     QCOMPARE(text("label_Power_Text"), QStringLiteral("12.3 В"));
     QCOMPARE(text("label_Reserve_Text"), QStringLiteral("65.5 В"));
-    QCOMPARE(text("label_Temp1_Value"), QStringLiteral("0 ?С"));
+    QCOMPARE(text("label_Temp1_Value"), QStringLiteral("0 °С"));
     QCOMPARE(text("label_Temp2_Value"), QStringLiteral("не подключен"));
-    QCOMPARE(text("label_Temp3_Value"), QStringLiteral("-5 ?С"));
-    QCOMPARE(text("label_Temp4_Value"), QStringLiteral("127 ?С"));
+    QCOMPARE(text("label_Temp3_Value"), QStringLiteral("-5 °С"));
+    QCOMPARE(text("label_Temp4_Value"), QStringLiteral("127 °С"));
     QCOMPARE(text("label_GSM_Text"), QStringLiteral("Роуминг"));
     QCOMPARE(text("label_GSM_Level_Text"), QStringLiteral("99%"));
 }

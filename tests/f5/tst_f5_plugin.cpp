@@ -134,7 +134,7 @@ void TstF5Plugin::pageFill()
     QCOMPARE(labelText(host().page, "label_A2_Text"), QStringLiteral("4.2 В"));
     QCOMPARE(labelText(host().page, "label_Out2_Text"), QStringLiteral("активирован"));
     QCOMPARE(labelText(host().page, "label_GSM_Text"), QStringLiteral("Роуминг"));
-    QCOMPARE(labelText(host().page, "label_Width_Text"), QStringLiteral("54.999998 ?"));
+    QCOMPARE(labelText(host().page, "label_Width_Text"), QStringLiteral("54.999998 °"));
     QWidget* navigation = child<QWidget>(host().page, "CMO_FormProperty_NavigationClass");
     QVERIFY(navigation);
     QCOMPARE(labelText(navigation, "label_DateTime_Text"), QStringLiteral("01:02:03  04.06.2026"));

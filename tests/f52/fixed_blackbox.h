@@ -140,7 +140,7 @@ public:
         QCOMPARE(m_runner->text(QStringLiteral("label_DateTime_Text")), QStringLiteral("23:59:58  31.12.2025"));
         QCOMPARE(m_runner->text(QStringLiteral("label_Work_Text")), QStringLiteral("охрана"));
         QCOMPARE(m_runner->text(QStringLiteral("label_Alarm_Text")), QStringLiteral("тревога"));
-        QCOMPARE(m_runner->text(QStringLiteral("label_Width_Text")), QStringLiteral("54.999998 ?"));
+        QCOMPARE(m_runner->text(QStringLiteral("label_Width_Text")), QStringLiteral("54.999998 °"));
         QCOMPARE(m_runner->text(QStringLiteral("label_GSM_Text")), QStringLiteral("Роуминг"));
         QCOMPARE(m_runner->text(QStringLiteral("label_A2_Text")), QStringLiteral("4.2 В"));
         QCOMPARE(m_runner->text(QStringLiteral("label_Out2_Text")), QStringLiteral("активирован"));

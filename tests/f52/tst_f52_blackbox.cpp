@@ -53,7 +53,7 @@ void TstF52Blackbox::selectingTheRowShowsTheRecord()
     QCOMPARE(runner.text(QStringLiteral("label_FullName_Text")), QStringLiteral("305419896"));
     QCOMPARE(runner.text(QStringLiteral("label_Type_Text")), QStringLiteral("F-52"));
     QCOMPARE(runner.text(QStringLiteral("label_Temp1_Value")), QStringLiteral("не используется"));
-    QCOMPARE(runner.text(QStringLiteral("label_D1_Temp_Value")), QStringLiteral("-5 ?С"));
+    QCOMPARE(runner.text(QStringLiteral("label_D1_Temp_Value")), QStringLiteral("-5 °С"));
 }
 
 QTEST_MAIN(TstF52Blackbox)

@@ -130,10 +130,10 @@ void TstF52Page::recordReachesTheGroups()
     QCOMPARE(labelText(g_page(), "label_I2_Text"), QStringLiteral("-1"));
     QCOMPARE(labelText(g_page(), "label_I3_Text"), QStringLiteral("7"));
     QCOMPARE(labelText(g_page(), "label_D1_Level_Value"), QStringLiteral("40000"));
-    QCOMPARE(labelText(g_page(), "label_D2_Temp_Value"), QStringLiteral("127 ?С"));
-    QCOMPARE(labelText(g_page(), "label_D3_Temp_Value"), QStringLiteral("-128 ?С"));
+    QCOMPARE(labelText(g_page(), "label_D2_Temp_Value"), QStringLiteral("127 °С"));
+    QCOMPARE(labelText(g_page(), "label_D3_Temp_Value"), QStringLiteral("-128 °С"));
     QCOMPARE(labelText(g_page(), "label_Temp1_Value"), QStringLiteral("не используется"));
-    QCOMPARE(labelText(g_page(), "label_Temp4_Value"), QStringLiteral("-5 ?С"));
+    QCOMPARE(labelText(g_page(), "label_Temp4_Value"), QStringLiteral("-5 °С"));
     QCOMPARE(labelText(g_page(), "label_Out1_Text"), QStringLiteral("выключен"));
     QCOMPARE(labelText(g_page(), "label_Out2_Text"), QStringLiteral("активирован"));
     QCOMPARE(labelText(g_page(), "label_GSM_Level_Text"), QStringLiteral("24%"));
@@ -142,9 +142,9 @@ void TstF52Page::recordReachesTheGroups()
     QWidget* navigation = child<QWidget>(g_page(), "CMO_FormProperty_NavigationClass");
     QVERIFY(navigation);
     QCOMPARE(labelText(navigation, "label_DateTime_Text"), QStringLiteral("01:02:03  04.06.2026"));
-    QCOMPARE(labelText(g_page(), "label_Longitude_Text"), QStringLiteral("-28.647889 ?"));
+    QCOMPARE(labelText(g_page(), "label_Longitude_Text"), QStringLiteral("-28.647889 °"));
     QCOMPARE(labelText(g_page(), "label_Speed_Text"), QStringLiteral("12.5 км/ч"));
-    QCOMPARE(labelText(g_page(), "label_Course_Text"), QStringLiteral("359 ?"));
+    QCOMPARE(labelText(g_page(), "label_Course_Text"), QStringLiteral("359 °"));
     QCOMPARE(labelText(g_page(), "label_Run_Text"), QStringLiteral("1234567.000 км"));
     QCOMPARE(labelText(g_page(), "label_Way_Text"), QStringLiteral("0.000 км"));
     QCOMPARE(labelText(g_page(), "label_AllSeconds_Text"), QStringLiteral("65535 c"));
@@ -369,9 +369,9 @@ void TstF52Page::temperaturesAndFuel()
     temp.setTemp3F52(0);
     temp.setTemp4F52(-127);
     QCOMPARE(labelText(&temp, "label_Temp1_Value"), QStringLiteral("не используется"));
-    QCOMPARE(labelText(&temp, "label_Temp2_Value"), QStringLiteral("127 ?С"));
-    QCOMPARE(labelText(&temp, "label_Temp3_Value"), QStringLiteral("0 ?С"));
-    QCOMPARE(labelText(&temp, "label_Temp4_Value"), QStringLiteral("-127 ?С"));
+    QCOMPARE(labelText(&temp, "label_Temp2_Value"), QStringLiteral("127 °С"));
+    QCOMPARE(labelText(&temp, "label_Temp3_Value"), QStringLiteral("0 °С"));
+    QCOMPARE(labelText(&temp, "label_Temp4_Value"), QStringLiteral("-127 °С"));
 
     F52::CMO_FormProperty_Digital digital(nullptr);
     QCOMPARE(labelText(&digital, "label_D2_Temp_Value"), QStringLiteral("0  C"));
@@ -380,7 +380,7 @@ void TstF52Page::temperaturesAndFuel()
     digital.setTemp1(25);
     digital.setLevel3(65535);
     digital.setLevel2(0);
-    QCOMPARE(labelText(&digital, "label_D1_Temp_Value"), QStringLiteral("25 ?С"));
+    QCOMPARE(labelText(&digital, "label_D1_Temp_Value"), QStringLiteral("25 °С"));
     QCOMPARE(labelText(&digital, "label_D3_Level_Value"), QStringLiteral("65535"));
     QCOMPARE(labelText(&digital, "label_D2_Level_Value"), QStringLiteral("0"));
 }
@@ -389,10 +389,10 @@ void TstF52Page::navigationDegrees_data()
 {
     QTest::addColumn<float>("radians");
     QTest::addColumn<QString>("text");
-    QTest::newRow("pi/2") << 1.5707964f << "90.000000 ?";
-    QTest::newRow("0") << 0.0f << "0.000000 ?";
-    QTest::newRow("55 degrees") << 0.95993108f << "54.999998 ?";
-    QTest::newRow("negative") << -0.5f << "-28.647889 ?";
+    QTest::newRow("pi/2") << 1.5707964f << "90.000000 °";
+    QTest::newRow("0") << 0.0f << "0.000000 °";
+    QTest::newRow("55 degrees") << 0.95993108f << "54.999998 °";
+    QTest::newRow("negative") << -0.5f << "-28.647889 °";
 }
 
 void TstF52Page::navigationDegrees()

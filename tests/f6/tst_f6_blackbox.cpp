@@ -168,10 +168,10 @@ void TstF6Blackbox::selectingTheRowShowsTheRecord()
     QCOMPARE(m_runner->text(QStringLiteral("label_Type_Text")), QStringLiteral("F-6"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Number_Text")), QStringLiteral("2002"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Event_Text")), QStringLiteral("300"));
-    QCOMPARE(m_runner->text(QStringLiteral("label_D1_Temp_Value")), QStringLiteral("-5 ?С"));
+    QCOMPARE(m_runner->text(QStringLiteral("label_D1_Temp_Value")), QStringLiteral("-5 °С"));
     QCOMPARE(m_runner->text(QStringLiteral("label_D1_Level_Value")), QStringLiteral("1500"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Temp1_Value")), QStringLiteral("не используется"));
-    QCOMPARE(m_runner->text(QStringLiteral("label_Temp2_Value")), QStringLiteral("22 ?С"));
+    QCOMPARE(m_runner->text(QStringLiteral("label_Temp2_Value")), QStringLiteral("22 °С"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Fuel_Value")), QStringLiteral("n/a"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Turns_Value")), QStringLiteral("2400"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Weight_Value")), QStringLiteral("n/a"));

@@ -208,18 +208,18 @@ void TstF6Page::fillShowsEveryValue()
     QCOMPARE(text(p, "label_I3_Text"), QStringLiteral("7"));
     QCOMPARE(text(p, "label_F1_Text"), QStringLiteral("50"));
     QCOMPARE(text(p, "label_F2_Text"), QStringLiteral("65535"));
-    QCOMPARE(text(p, "label_D1_Temp_Value"), QStringLiteral("-5 ?С"));
+    QCOMPARE(text(p, "label_D1_Temp_Value"), QStringLiteral("-5 °С"));
     QCOMPARE(text(p, "label_D1_Level_Value"), QStringLiteral("100"));
     QCOMPARE(text(p, "label_D2_Level_Value"), QStringLiteral("65535"));
-    QCOMPARE(text(p, "label_D3_Temp_Value"), QStringLiteral("-128 ?С"));
+    QCOMPARE(text(p, "label_D3_Temp_Value"), QStringLiteral("-128 °С"));
     QCOMPARE(text(p, "label_D6_Level_Value"), QStringLiteral("4"));
-    QCOMPARE(text(p, "label_RS232_Temp_Value"), QStringLiteral("-127 ?С"));
+    QCOMPARE(text(p, "label_RS232_Temp_Value"), QStringLiteral("-127 °С"));
     QCOMPARE(text(p, "label_RS232_Level_Value"), QStringLiteral("65534"));
     QCOMPARE(text(p, "label_Out1_Text"), QStringLiteral("активирован"));   // StateOut 0x05
     QCOMPARE(text(p, "label_Out2_Text"), QStringLiteral("выключен"));
     QCOMPARE(text(p, "label_Temp1_Value"), QStringLiteral("не используется"));
-    QCOMPARE(text(p, "label_Temp2_Value"), QStringLiteral("-127 ?С"));
-    QCOMPARE(text(p, "label_Temp4_Value"), QStringLiteral("127 ?С"));
+    QCOMPARE(text(p, "label_Temp2_Value"), QStringLiteral("-127 °С"));
+    QCOMPARE(text(p, "label_Temp4_Value"), QStringLiteral("127 °С"));
     QCOMPARE(text(p, "label_CAN_Fuel_Value"), QStringLiteral("-128 %"));
     QCOMPARE(text(p, "label_CAN_FuelConsumption_Value"), QStringLiteral("-32768"));
     QCOMPARE(text(p, "label_CAN_Turns_Value"), QStringLiteral("65534"));
@@ -350,9 +350,9 @@ void TstF6Page::temperatureSetters_data()
     QTest::addColumn<int>("degrees");
     QTest::addColumn<QString>("shown");
     QTest::newRow("-128") << -128 << QStringLiteral("не используется");
-    QTest::newRow("-127") << -127 << QStringLiteral("-127 ?С");
-    QTest::newRow("0") << 0 << QStringLiteral("0 ?С");
-    QTest::newRow("127") << 127 << QStringLiteral("127 ?С");
+    QTest::newRow("-127") << -127 << QStringLiteral("-127 °С");
+    QTest::newRow("0") << 0 << QStringLiteral("0 °С");
+    QTest::newRow("127") << 127 << QStringLiteral("127 °С");
 }
 
 void TstF6Page::temperatureSetters()
@@ -375,9 +375,9 @@ void TstF6Page::digitalSetters()
     group.setTempRS232(-128);   // no special text here
     group.setLevel1(65535);
     group.setLevelRS232(0);
-    QCOMPARE(text(&group, "label_D2_Temp_Value"), QStringLiteral("-5 ?С"));
-    QCOMPARE(text(&group, "label_D6_Temp_Value"), QStringLiteral("0 ?С"));
-    QCOMPARE(text(&group, "label_RS232_Temp_Value"), QStringLiteral("-128 ?С"));
+    QCOMPARE(text(&group, "label_D2_Temp_Value"), QStringLiteral("-5 °С"));
+    QCOMPARE(text(&group, "label_D6_Temp_Value"), QStringLiteral("0 °С"));
+    QCOMPARE(text(&group, "label_RS232_Temp_Value"), QStringLiteral("-128 °С"));
     QCOMPARE(text(&group, "label_D1_Level_Value"), QStringLiteral("65535"));
     QCOMPARE(text(&group, "label_RS232_Level_Value"), QStringLiteral("0"));
     QCOMPARE(text(&group, "label_D1_Temp_Value"), QStringLiteral("0  C"));

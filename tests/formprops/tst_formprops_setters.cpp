@@ -318,10 +318,10 @@ void TestSetters::temperature_data()
     QTest::addColumn<int>("degrees");
     QTest::addColumn<QString>("text");
     QTest::newRow("-128") << -128 << "не используется";
-    QTest::newRow("-127") << -127 << "-127 ?С";
-    QTest::newRow("0") << 0 << "0 ?С";
-    QTest::newRow("25") << 25 << "25 ?С";
-    QTest::newRow("300") << 300 << "300 ?С";
+    QTest::newRow("-127") << -127 << "-127 °С";
+    QTest::newRow("0") << 0 << "0 °С";
+    QTest::newRow("25") << 25 << "25 °С";
+    QTest::newRow("300") << 300 << "300 °С";
 }
 
 void TestSetters::temperature()
@@ -389,7 +389,7 @@ void TestSetters::navigationOthers()
     nav.setSpeed(0.04f);
     QCOMPARE(textOf(&nav, "label_Speed_Text"), QString("0.0 км/ч"));
     nav.setCourse(359);
-    QCOMPARE(textOf(&nav, "label_Course_Text"), QString("359 ?"));
+    QCOMPARE(textOf(&nav, "label_Course_Text"), QString("359 °"));
     nav.setWay(12.5f);
     QCOMPARE(textOf(&nav, "label_Way_Text"), QString("12.500 км"));
     nav.setRun(0.0f);

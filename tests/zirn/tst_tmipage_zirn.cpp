@@ -342,8 +342,8 @@ void TstTmiPageZirn::displayTexts_data()
     row("consumption -0.5", 54, f32(-0.5f), "fuelConsumption", "n/a");
     row("turns", 55, le(1500, 2), "engineTurns", "1500");
     row("turns 65535", 55, le(65535, 2), "engineTurns", "n/a");
-    row("can temp -40", 56, le(0xD8, 1), "canTemp", "-40 ?C");
-    row("can temp 127", 56, le(0x7F, 1), "canTemp", "127 ?C");
+    row("can temp -40", 56, le(0xD8, 1), "canTemp", "-40 °C");
+    row("can temp 127", 56, le(0x7F, 1), "canTemp", "127 °C");
     row("can temp -128", 56, le(0x80, 1), "canTemp", "n/a");
     row("full run", 57, f32(1234567.0f), "fullRun", "1.23457e+06 км");
     row("full run -1", 57, f32(-1.0f), "fullRun", "n/a");

@@ -180,7 +180,7 @@ void TstZirnBlackbox::selectingTheRowShowsTheRecord()
     QCOMPARE(m_runner->text(QStringLiteral("label_Type_Text")), QStringLiteral("ZIRN"));
     QCOMPARE(m_runner->text(QStringLiteral("label_Number_Text")), QStringLiteral("3002"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Speed_Value")), QStringLiteral("69км/ч"));
-    QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Temp_Value")), QStringLiteral("-56 ?C"));
+    QCOMPARE(m_runner->text(QStringLiteral("label_CAN_Temp_Value")), QStringLiteral("-56 °C"));
     QCOMPARE(m_runner->text(QStringLiteral("label_CAN_LevelFiltr_Value")), QStringLiteral("n/a"));
     QVERIFY(m_runner->isEnabled(QStringLiteral("pushButton_1N")));
 }

@@ -351,16 +351,16 @@ void TstZirnPage::recordReachesEveryGroup_data()
     row("Out", "label_Out4_Text", "активирован");
     row("Power", "label_Power_Text", "12.3 В");
     row("Power", "label_Reserve_Text", "4.1 В");
-    row("Temp", "label_Temp1_Value", "-20 ?С");
+    row("Temp", "label_Temp1_Value", "-20 °С");
     row("Temp", "label_Temp2_Value", "не используется");
-    row("Temp", "label_Temp8_Value", "35 ?С");
+    row("Temp", "label_Temp8_Value", "35 °С");
     row("CAN", "label_CAN_FuelLevel_Value", "55 %");
     row("CAN", "label_CAN_FuelConsumption_Value", "12.5 л");
     row("CAN", "label_CAN_FullRun_Value", "1.23457e+06 км");
     row("CAN", "label_CAN_AxleLoad_Value_1", "1001 кг");
     row("CAN", "label_CAN_AxleLoad_Value_5", "1005 кг");
     row("CAN", "label_CAN_Speed_Value", "90км/ч");
-    row("CAN", "label_CAN_Temp_Value", "-40 ?C");
+    row("CAN", "label_CAN_Temp_Value", "-40 °C");
     row("CAN", "label_CAN_EngineTurns_Value", "1500");
     row("CAN", "label_CAN_PedalAccel_Value", "10 %");
     row("CAN", "label_CAN_PedalStop_Value", "20 %");
@@ -374,7 +374,7 @@ void TstZirnPage::recordReachesEveryGroup_data()
     row("Navigation", "label_Longitude_Text", "37 5.4321'");
     row("Navigation", "label_Altitude_Text", "123 м");
     row("Navigation", "label_Speed_Text", "12.5 км/ч");
-    row("Navigation", "label_Course_Text", "270 ?");
+    row("Navigation", "label_Course_Text", "270 °");
     row("Navigation", "label_Run_Text", "100.250 км");
     row("Navigation", "label_Way_Text", "3.500 км");
     row("Navigation", "label_AllSeconds_Text", "600 c");
