@@ -1,5 +1,6 @@
 #include "kvz_formparam_f4.h"
 
+#include "cmo_formfit.h"
 #include "cmo_formproperty_commands.h"
 #include "cmo_formproperty_event.h"
 #include "cmo_formproperty_gsm_f52.h"
@@ -41,6 +42,7 @@ void KVZ_FormParam_F4::buildSections()
     m_power = FormatPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
     m_temp = FormatPageGroups::addGroup<CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
     m_gsm = FormatPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
+    CMO_FormFit::fitPage(this);
 }
 
 void KVZ_FormParam_F4::showRecord(F4Session* session, uint8_t commandPending, const QString& name,

@@ -1,5 +1,6 @@
 #include "kvz_formparam_f5.h"
 
+#include "cmo_formfit.h"
 #include "cmo_formproperty_analog_f52.h"
 #include "cmo_formproperty_commands.h"
 #include "cmo_formproperty_event.h"
@@ -49,6 +50,7 @@ void KVZ_FormParam_F5::buildSections()
     m_sh = FormatPageGroups::addGroup<CMO_FormProperty_SH>(ui->widget_SH, QStringLiteral("Акселерометр"));
     m_gsm = FormatPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
     m_navigation = FormatPageGroups::addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    CMO_FormFit::fitPage(this);
 }
 
 void KVZ_FormParam_F5::showRecord(F5Session* session, uint8_t commandPending, const QString& name,

@@ -1,5 +1,6 @@
 #include "kvz_formparam_f52.h"
 
+#include "cmo_formfit.h"
 #include "cmo_formproperty_analog_f52.h"
 #include "cmo_formproperty_commands.h"
 #include "cmo_formproperty_digital_f52.h"
@@ -52,6 +53,7 @@ void KVZ_FormParam_F52::buildSections()
     m_power = FormatPageGroups::addGroup<CMO_FormProperty_Power>(ui->widget_Power, QStringLiteral("Источники питания"));
     m_gsm = FormatPageGroups::addGroup<F52::CMO_FormProperty_GSM>(ui->widget_GSM, QStringLiteral("Связь GSM"));
     m_navigation = FormatPageGroups::addGroup<F52::CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    CMO_FormFit::fitPage(this);
 }
 
 void KVZ_FormParam_F52::showRecord(F52Session* session, uint8_t commandPending, const QString& name,

@@ -1,5 +1,6 @@
 #include "kvz_formparam_f6.h"
 
+#include "cmo_formfit.h"
 #include "cmo_formproperty_commands.h"
 #include "cmo_formproperty_event.h"
 #include "cmo_formproperty_frequency.h"
@@ -55,6 +56,7 @@ void KVZ_FormParam_F6::buildSections()
     m_temp = FormatPageGroups::addGroup<F6::CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
     m_can = FormatPageGroups::addGroup<F6::CMO_FormProperty_CAN>(ui->widget_CAN, QStringLiteral("CAN"));
     m_navigation = FormatPageGroups::addGroup<CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    CMO_FormFit::fitPage(this);
 }
 
 void KVZ_FormParam_F6::showRecord(F6Session* session, uint8_t commandPending, const QString& name,

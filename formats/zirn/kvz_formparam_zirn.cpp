@@ -2,6 +2,7 @@
 
 #include "cmo_formproperty_analog.h"
 #include "cmo_formproperty_can.h"
+#include "cmo_formfit.h"
 #include "cmo_formproperty_commands.h"
 #include "cmo_formproperty_digital.h"
 #include "cmo_formproperty_event.h"
@@ -55,6 +56,7 @@ void KVZ_FormParam_Zirn::buildGroups()
     m_temp = FormatPageGroups::addGroup<CMO_FormProperty_Temp>(ui->widget_Temp, QStringLiteral("Температурные датчики"));
     m_can = FormatPageGroups::addGroup<CMO_FormProperty_CAN>(ui->widget_CAN, QStringLiteral("CAN"));
     m_navigation = FormatPageGroups::addGroup<CMO_FormProperty_Navigation>(ui->widget_Navigation, QStringLiteral("Навигационные данные"));
+    CMO_FormFit::fitPage(this);
 }
 
 void KVZ_FormParam_Zirn::showRecord(ZirnSession* session, uint8_t commandPending, const QString& name,
