@@ -33,6 +33,8 @@ private slots:
     void escapedSpaceReadsAsSpace();
     void textPiecesAreJoined();
     void referencesForCharactersOutsideWindows1251();
+    void charactersBeyondPlane0_data();
+    void charactersBeyondPlane0();
     void flatFunctionsIgnoreMissingRecords();
     void textElementKeepsAttributesAndChildren();
     void whiteSpaceTextReadsBackEmpty();
@@ -131,6 +133,9 @@ void TstSerializerDocument::roundTrip_data()
     QTest::newRow("outside windows-1251") << QStringLiteral("x\u65E5\u672C") << QStringLiteral("x??")
                                           << QStringLiteral("x\u65E5\u672C") << QStringLiteral("x??")
                                           << QStringLiteral("x??");
+    QTest::newRow("outside plane 0") << QStringLiteral("x\U0001F600") << QStringLiteral("x?")
+                                     << QStringLiteral("x\U0001F600") << QStringLiteral("x?")
+                                     << QStringLiteral("x?");
     const QString b255(255, QLatin1Char('x'));
     QTest::newRow("255 bytes") << b255 << b255 << b255 << b255 << b255;
     const QString b256 = QString(255, QLatin1Char('x')) + QStringLiteral("Я");
@@ -328,6 +333,56 @@ void TstSerializerDocument::referencesForCharactersOutsideWindows1251()
     QVERIFY(reread);
     QCOMPARE(reread->root()->attributeAt(0)->text(), QStringLiteral("\u00F7\u65E5 &"));
     QCOMPARE(reread->root()->childAt(0)->text(), QStringLiteral("\u20AC\u65E5"));
+}
+
+void TstSerializerDocument::charactersBeyondPlane0_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");  // the text as it stands in the file
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600") << QByteArray("&#55357;&#56832;");
+    QTest::newRow("rare ideograph") << QStringLiteral("\U00020000") << QByteArray("&#55360;&#56320;");
+    QTest::newRow("last plane 2 ideograph") << QStringLiteral("\U0002A6D6")
+                                            << QByteArray("&#55401;&#57046;");
+    QTest::newRow("two in a row") << QStringLiteral("\U0001F600\U0001F601")
+                                  << QByteArray("&#55357;&#56832;&#55357;&#56833;");
+    QTest::newRow("among other text") << QStringLiteral("Ж \U0001F600!\u65E5")
+                                      << QByteArray("\xC6&amp;nbsp;&#55357;&#56832;_33_&#26085;");
+}
+
+// A character beyond U+FFFF comes back whole from a save and a read, through
+// a buffer and through a file, in an attribute and in a text.
+void TstSerializerDocument::charactersBeyondPlane0()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
+    const QByteArray expected = kDeclaration + QByteArray("<R v=\"") + written + "\">\n"
+                                "\t<T>" + written + "</T>\n"
+                                "</R>\n";
+    const QString path = m_dir.filePath(QStringLiteral("plane1.xml"));
+    QFile::remove(path);
+    for (const bool viaFile : {true, false}) {
+        std::unique_ptr<CSerialize> document(viaFile ? new CSerialize(path) : new CSerialize(0, nullptr));
+        QVERIFY(document->open());
+        CSerializeElement* root = document->addElement(nullptr, QStringLiteral("R"), 0);
+        root->addAttribute(QStringLiteral("v"), text);
+        CSerializeElement* child = document->addElement(root, QStringLiteral("T"), 1);
+        child->setText(text);
+        child->setKind(2);
+        std::unique_ptr<CSerialize> reread;
+        if (viaFile) {
+            QVERIFY(document->saveToFile());
+            QCOMPARE(readFile(path), expected);
+            reread.reset(new CSerialize(path));
+            QVERIFY(reread->open());
+        } else {
+            QCOMPARE(savedBytes(document.get()), expected);
+            reread.reset(openBytes(expected));
+            QVERIFY(reread);
+        }
+        QCOMPARE(reread->root()->attributeAt(0)->text(), text);
+        QCOMPARE(reread->root()->childAt(0)->text(), text);
+        QCOMPARE(savedBytes(reread.get()), expected);
+    }
 }
 
 void TstSerializerDocument::flatFunctionsIgnoreMissingRecords()
