@@ -35,6 +35,8 @@ private slots:
     void referencesForCharactersOutsideWindows1251();
     void charactersBeyondPlane0_data();
     void charactersBeyondPlane0();
+    void nestingUpToTheReadersLimit();
+    void tooDeepTreeIsNotSaved();
     void flatFunctionsIgnoreMissingRecords();
     void textElementKeepsAttributesAndChildren();
     void whiteSpaceTextReadsBackEmpty();
@@ -383,6 +385,113 @@ void TstSerializerDocument::charactersBeyondPlane0()
         QCOMPARE(reread->root()->childAt(0)->text(), text);
         QCOMPARE(savedBytes(reread.get()), expected);
     }
+}
+
+// The levels of the chain of first children that starts at element.
+static int chainLevels(const CSerializeElement* element)
+{
+    int levels = 0;
+    for (; element; element = element->childCount() > 0 ? element->childAt(0) : nullptr)
+        ++levels;
+    return levels;
+}
+
+// A document 256 levels deep is built, saved and read again through file and
+// buffer; a child one level deeper is refused on every road to the document.
+void TstSerializerDocument::nestingUpToTheReadersLimit()
+{
+    const QString path = m_dir.filePath(QStringLiteral("deepest.xml"));
+    QFile::remove(path);
+    CSerialize document(path);
+    QVERIFY(document.open());
+    CSerializeNode root(&document, "a");
+    std::unique_ptr<CSerializeNode> deepest;
+    for (int level = 2; level <= 256; ++level) {
+        CSerializeNode* parent = deepest ? deepest.get() : &root;
+        deepest.reset(parent->addChild("a", 1));
+        QVERIFY2(deepest, qPrintable(QStringLiteral("level %1").arg(level)));
+    }
+    deepest->setInt("v", 256);
+    deepest->commitAttributes();
+    QCOMPARE(chainLevels(document.root()), 256);
+
+    const QRegularExpression refused(QStringLiteral("\"a\" is not added: it would lie deeper than 256 levels"));
+    for (const int mode : {0, 1}) {
+        QTest::ignoreMessage(QtWarningMsg, refused);
+        QVERIFY(!deepest->addChild("a", mode));
+    }
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QCOMPARE(deepest->writeIntegerChild("a", 1), -1);
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QVERIFY(!document.addElement(deepest->element(), QStringLiteral("a"), 0));
+    CSerializeRequest request;
+    std::memset(&request, 0, sizeof(request));
+    request.document = &document;
+    request.element = deepest->element();
+    request.mode = 1;
+    std::strcpy(request.name, "a");
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    SerializeFindOrAdd(&request);
+    QVERIFY(!request.result);
+    QCOMPARE(deepest->element()->childCount(), 0);
+
+    QVERIFY(document.saveToFile());
+    CSerialize fromFile(path);
+    QVERIFY(fromFile.open());
+    QCOMPARE(chainLevels(fromFile.root()), 256);
+    const QByteArray saved = savedBytes(&document);
+    QCOMPARE(saved, readFile(path));
+    std::unique_ptr<CSerialize> fromBuffer(openBytes(saved));
+    QVERIFY(fromBuffer);
+    QCOMPARE(chainLevels(fromBuffer->root()), 256);
+    const CSerializeElement* last = fromBuffer->root();
+    while (last->childCount() > 0)
+        last = last->childAt(0);
+    QCOMPARE(last->attributeCount(), 1);
+    QCOMPARE(last->attributeAt(0)->text(), QStringLiteral("256"));
+}
+
+// A tree made deeper element by element, past the document, is not saved:
+// the save fails, the file keeps its old bytes and the buffer stays empty.
+void TstSerializerDocument::tooDeepTreeIsNotSaved()
+{
+    const QString path = m_dir.filePath(QStringLiteral("toodeep.xml"));
+    const QByteArray old = kDeclaration + QByteArray("<R>\n</R>\n");
+    writeFile(path, old);
+    CSerialize document(path);
+    QVERIFY(document.open());
+    CSerializeElement* root = document.addElement(nullptr, QStringLiteral("R"), 0);
+    document.addElement(root, QStringLiteral("shallow"), 1);
+    CSerializeElement* branch = document.addElement(root, QStringLiteral("deep"), 1);
+    CSerializeElement* deepest = branch;
+    for (int level = 3; level <= 256; ++level)
+        deepest = document.addElement(deepest, QStringLiteral("a"), 1);
+    QVERIFY(deepest);
+    QVERIFY(savedBytes(&document).size() > old.size());
+    CSerializeElement* beyond = deepest->addChild(QStringLiteral("b"), QString(), 1);
+    QVERIFY(beyond);
+
+    const QRegularExpression refused(QStringLiteral("is not saved: elements nested deeper than 256 levels"));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QVERIFY(!document.saveToFile());
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(QDir(m_dir.path()).entryList(QStringList() << QStringLiteral("toodeep.xml*"), QDir::Files | QDir::Hidden),
+             QStringList() << QStringLiteral("toodeep.xml"));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QCOMPARE(document.saveToBuffer(), 0);
+    QCOMPARE(document.outputBuffer(), QByteArray());
+    CSerializeBuffer buffer = {-1, nullptr, &document};
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    SerializeSaveBuffer(&buffer);
+    QCOMPARE(buffer.size, 0);
+
+    // Taken away again, the tree is saved and reads back.
+    QVERIFY(document.removeElement(beyond));
+    QVERIFY(document.saveToFile());
+    CSerialize reread(path);
+    QVERIFY(reread.open());
+    QCOMPARE(chainLevels(reread.root()->childAt(1)), 255);
+    QVERIFY(document.saveToBuffer() > 0);
 }
 
 void TstSerializerDocument::flatFunctionsIgnoreMissingRecords()
