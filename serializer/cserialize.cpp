@@ -142,8 +142,14 @@ CSerializeElement* CSerialize::addElement(CSerializeElement* parent, const QStri
 {
     if (!CXmlNames::isValidElementName(name))
         return nullptr;
-    if (parent)
+    if (parent) {
+        if (parent->level() >= CXmlDefaultHandler::MaxDepth) {
+            qWarning("Settings element \"%s\" is not added: it would lie deeper than %d levels",
+                     qUtf8Printable(name), CXmlDefaultHandler::MaxDepth);
+            return nullptr;
+        }
         return parent->addChild(name, QString(), mode);
+    }
     if (m_root && m_root->name() == name)
         return m_root;
     CSerializeElement* root = new (std::nothrow) CSerializeElement(name, QString(), nullptr);
@@ -223,9 +229,20 @@ bool CSerialize::removeElement(CSerializeElement* element)
     return true;
 }
 
+// What is saved must open again: a tree nested deeper than the reader
+// accepts (built element by element, past the document) is not written.
+bool CSerialize::isReadableDepth() const
+{
+    if (!m_root || m_root->subtreeDepth() <= CXmlDefaultHandler::MaxDepth)
+        return true;
+    qWarning("Settings document %s is not saved: elements nested deeper than %d levels",
+             qUtf8Printable(sourceName()), CXmlDefaultHandler::MaxDepth);
+    return false;
+}
+
 bool CSerialize::saveToFile()
 {
-    if (!m_fileBound)
+    if (!m_fileBound || !isReadableDepth())
         return false;
     m_file.close();
     // Written beside the target and renamed over it, so a failure halfway
@@ -251,6 +268,10 @@ bool CSerialize::saveToFile()
 
 int CSerialize::saveToBuffer()
 {
+    if (!isReadableDepth()) {
+        m_outputBuffer.clear();
+        return 0;
+    }
     QBuffer buffer(&m_outputBuffer);
     buffer.open(QIODevice::WriteOnly);
     if (m_root) {

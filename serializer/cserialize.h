@@ -30,7 +30,8 @@ public:
     CSerializeElement* root() const { return m_root; }
     // With a parent: its child (CSerializeElement::addChild). Without: the
     // root of that name, made (replacing any other root) when it is not
-    // there. Null for a name that cannot be written.
+    // there. Null for a name that cannot be written, and for a child below
+    // the deepest level that the reader accepts.
     CSerializeElement* addElement(CSerializeElement* parent, const QString& name, int mode);
 
     int countValues(const CSerializeElement* element) const;
@@ -39,13 +40,18 @@ public:
     void clearElement(CSerializeElement* element);
     bool removeElement(CSerializeElement* element);
 
+    // False, with the file left as it was, when it cannot be written or the
+    // tree is nested deeper than the reader accepts.
     bool saveToFile();
+    // The bytes written into the output buffer; 0, with the buffer empty,
+    // when the tree is nested deeper than the reader accepts.
     int saveToBuffer();
     int copyBuffer(char* destination, int capacity) const;
     QByteArray outputBuffer() const { return m_outputBuffer; }
 
 private:
     bool parseBytes(const QByteArray& bytes);
+    bool isReadableDepth() const;
     void detach(CSerializeElement* element);
     void writeDocument(CXmlWriter& writer) const;
     void writeChildren(CXmlWriter& writer, const CSerializeElement* element) const;

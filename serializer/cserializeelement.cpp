@@ -2,7 +2,9 @@
 
 #include "cxmlvalue.h"
 
+#include <algorithm>
 #include <new>
+#include <utility>
 
 CSerializeElement::CSerializeElement(const QString& name, const QString& text,
                                      CSerializeElement* parent)
@@ -61,6 +63,30 @@ std::vector<CSerializeElement*> CSerializeElement::takeAll()
     for (CSerializeElement* attribute : m_attributes.takeAll())
         taken.push_back(attribute);
     return taken;
+}
+
+int CSerializeElement::level() const
+{
+    int level = 1;
+    for (const CSerializeElement* above = m_parent; above; above = above->m_parent)
+        ++level;
+    return level;
+}
+
+int CSerializeElement::subtreeDepth() const
+{
+    // Walked without recursion: a tree built in memory may be deeper than
+    // the stack allows.
+    int deepest = 0;
+    std::vector<std::pair<const CSerializeElement*, int>> pending{{this, 1}};
+    while (!pending.empty()) {
+        const std::pair<const CSerializeElement*, int> next = pending.back();
+        pending.pop_back();
+        deepest = std::max(deepest, next.second);
+        for (const CSerializeElement* child : next.first->m_children)
+            pending.emplace_back(child, next.second + 1);
+    }
+    return deepest;
 }
 
 int CSerializeElement::contains(const CSerializeElement* element) const

@@ -51,6 +51,12 @@ public:
     // Empties both lists without freeing: the caller owns what comes back.
     std::vector<CSerializeElement*> takeAll();
 
+    // 1 for an element without parent, one more for every parent above it.
+    int level() const;
+    // The levels of this element and everything below it: 1 for an element
+    // without children. Attributes are no level.
+    int subtreeDepth() const;
+
     // 1: this element or a direct child; 0: a direct attribute; -1 otherwise.
     int contains(const CSerializeElement* element) const;
     // True when the element lies anywhere below this one's children.

@@ -1,11 +1,21 @@
 #include "cserializenumber.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
-#include <cstring>
+#include <cstdlib>
 #include <limits>
 
+#include <locale.h>
+
 namespace {
+
+// The C locale for numbers, whatever LC_NUMERIC the process has set; glibc
+// hands out its built-in C locale object for this request.
+locale_t cNumericLocale()
+{
+    static const locale_t locale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return locale;
+}
 
 const char* skipSpace(const char* text)
 {
@@ -49,14 +59,18 @@ float CSerializeNumber::parseFloat(const char* text, float fallback)
 {
     if (!text)
         return fallback;
-    const char* p = skipSpace(text);
-    if (*p == '+' && p[1] != '-')
-        ++p;
-    double value = 0.0;
-    const std::from_chars_result result = std::from_chars(p, p + std::strlen(p), value);
-    if (result.ec == std::errc::invalid_argument)
-        return 0.0f;
-    if (result.ec == std::errc::result_out_of_range)
+    const locale_t locale = cNumericLocale();
+    if (!locale)
+        return fallback;
+    const int savedErrno = errno;
+    errno = 0;
+    const double value = strtod_l(text, nullptr, locale);
+    // Out of range: beyond double, too large or too small to be anything
+    // but zero (a value that only loses precision is kept), or a finite
+    // value beyond float. Infinity and NaN written as such are values.
+    const bool beyondDouble = errno == ERANGE && (value == 0.0 || std::isinf(value));
+    errno = savedErrno;
+    if (beyondDouble)
         return fallback;
     if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
         return fallback;

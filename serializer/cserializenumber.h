@@ -15,7 +15,10 @@ public:
     // As atoi: leading white space, a sign, then digits up to the first
     // other character; no digits gives 0. A value outside int gives fallback.
     static int parseInt(const char* text, int fallback);
-    // As atof narrowed to float; a value outside float gives fallback.
+    // As atof in the C locale, narrowed to float: leading white space, then
+    // the longest decimal or hexadecimal ("0x10") number, "inf" or "nan";
+    // no number gives 0. A finite value beyond float, or one too large or
+    // too small for double to tell from infinity or zero, gives fallback.
     static float parseFloat(const char* text, float fallback);
 };
 

@@ -6,12 +6,6 @@
 
 #include <new>
 
-namespace {
-// Far deeper than any settings document; a deeper one is refused before the
-// reader, which descends one call per level, runs out of stack.
-const int kMaxDepth = 256;
-}
-
 CXmlDefaultHandler::~CXmlDefaultHandler()
 {
     release();
@@ -50,8 +44,8 @@ bool CXmlDefaultHandler::startElement(const QString&, const QString&, const QStr
     const QString name = decodeName(qName);
     if (!CXmlNames::isValidElementName(name))
         return refuse(QStringLiteral("element name \"%1\" cannot be written in windows-1251").arg(qName));
-    if (m_pieces.size() >= kMaxDepth)
-        return refuse(QStringLiteral("elements nested deeper than %1 levels").arg(kMaxDepth));
+    if (m_pieces.size() >= MaxDepth)
+        return refuse(QStringLiteral("elements nested deeper than %1 levels").arg(MaxDepth));
     m_sawContent = false;
     CSerializeElement* element = nullptr;
     if (m_current) {

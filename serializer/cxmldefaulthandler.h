@@ -12,6 +12,11 @@ class CSerializeElement;
 class CXmlDefaultHandler : public QXmlDefaultHandler
 {
 public:
+    // The deepest nesting a document may have, the root being level 1. A
+    // deeper one is refused before the reader, which descends one call per
+    // level, runs out of stack; the document saves nothing deeper.
+    static constexpr int MaxDepth = 256;
+
     CXmlDefaultHandler() = default;
     ~CXmlDefaultHandler() override;
 

@@ -9,22 +9,22 @@
 
 namespace {
 
-// A character reference for every character that windows-1251 has no byte
-// for, so that it survives the next read. The escapes come first: the "&" of
-// a reference is not escaped again.
+// A character reference for every UTF-16 unit that windows-1251 has no byte
+// for, so that it survives the next read. A character beyond U+FFFF thus
+// goes out as the two references of its surrogates: Qt's reader keeps only
+// the low 16 bits of one reference above 65535, but takes each surrogate as
+// it stands and hands the pair back whole. The escapes come first: the "&"
+// of a reference is not escaped again.
 QString referenceUnencodable(const QString& text)
 {
-    if (KvzText::canEncode(text))
-        return text;
     QString result;
     result.reserve(text.size());
-    const QVector<uint> codePoints = text.toUcs4();
-    for (const uint codePoint : codePoints) {
-        const QString character = QString::fromUcs4(&codePoint, 1);
-        if (KvzText::canEncode(character))
-            result += character;
+    for (const QChar c : text) {
+        // The codec lets a lone high surrogate pass as encodable.
+        if (c.unicode() < 0x80 || (!c.isSurrogate() && KvzText::canEncode(QString(c))))
+            result += c;
         else
-            result += QStringLiteral("&#%1;").arg(codePoint);
+            result += QStringLiteral("&#%1;").arg(c.unicode());
     }
     return result;
 }

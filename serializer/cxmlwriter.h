@@ -19,7 +19,8 @@ public:
 
     static QString encodeName(const QString& name);
     // The value escapes, then a character reference for every character
-    // that windows-1251 cannot hold.
+    // that windows-1251 cannot hold (one beyond U+FFFF as the references of
+    // its two surrogates, the form the reader gives back whole).
     static QString escapeValue(const QString& text);
 
     void setAutoIndent(bool on);

@@ -11,7 +11,8 @@ void SerializeOpenFile(CSerializeFile* file);
 void SerializeOpenBuffer(CSerializeBuffer* buffer);
 // Saves the document to its file when save is set, then releases it.
 void SerializeClose(CSerialize* document, int save);
-// Writes the document into its output buffer; size becomes the byte count.
+// Writes the document into its output buffer; size becomes the byte count,
+// 0 when the document cannot be written.
 void SerializeSaveBuffer(CSerializeBuffer* buffer);
 // Copies the saved bytes (at most size) into buffer, then releases the document.
 void SerializeTakeBuffer(CSerializeBuffer* buffer);

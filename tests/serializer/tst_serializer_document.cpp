@@ -33,6 +33,10 @@ private slots:
     void escapedSpaceReadsAsSpace();
     void textPiecesAreJoined();
     void referencesForCharactersOutsideWindows1251();
+    void charactersBeyondPlane0_data();
+    void charactersBeyondPlane0();
+    void nestingUpToTheReadersLimit();
+    void tooDeepTreeIsNotSaved();
     void flatFunctionsIgnoreMissingRecords();
     void textElementKeepsAttributesAndChildren();
     void whiteSpaceTextReadsBackEmpty();
@@ -131,6 +135,9 @@ void TstSerializerDocument::roundTrip_data()
     QTest::newRow("outside windows-1251") << QStringLiteral("x\u65E5\u672C") << QStringLiteral("x??")
                                           << QStringLiteral("x\u65E5\u672C") << QStringLiteral("x??")
                                           << QStringLiteral("x??");
+    QTest::newRow("outside plane 0") << QStringLiteral("x\U0001F600") << QStringLiteral("x?")
+                                     << QStringLiteral("x\U0001F600") << QStringLiteral("x?")
+                                     << QStringLiteral("x?");
     const QString b255(255, QLatin1Char('x'));
     QTest::newRow("255 bytes") << b255 << b255 << b255 << b255 << b255;
     const QString b256 = QString(255, QLatin1Char('x')) + QStringLiteral("Я");
@@ -328,6 +335,163 @@ void TstSerializerDocument::referencesForCharactersOutsideWindows1251()
     QVERIFY(reread);
     QCOMPARE(reread->root()->attributeAt(0)->text(), QStringLiteral("\u00F7\u65E5 &"));
     QCOMPARE(reread->root()->childAt(0)->text(), QStringLiteral("\u20AC\u65E5"));
+}
+
+void TstSerializerDocument::charactersBeyondPlane0_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");  // the text as it stands in the file
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600") << QByteArray("&#55357;&#56832;");
+    QTest::newRow("rare ideograph") << QStringLiteral("\U00020000") << QByteArray("&#55360;&#56320;");
+    QTest::newRow("last plane 2 ideograph") << QStringLiteral("\U0002A6D6")
+                                            << QByteArray("&#55401;&#57046;");
+    QTest::newRow("two in a row") << QStringLiteral("\U0001F600\U0001F601")
+                                  << QByteArray("&#55357;&#56832;&#55357;&#56833;");
+    QTest::newRow("among other text") << QStringLiteral("Ж \U0001F600!\u65E5")
+                                      << QByteArray("\xC6&amp;nbsp;&#55357;&#56832;_33_&#26085;");
+}
+
+// A character beyond U+FFFF comes back whole from a save and a read, through
+// a buffer and through a file, in an attribute and in a text.
+void TstSerializerDocument::charactersBeyondPlane0()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
+    const QByteArray expected = kDeclaration + QByteArray("<R v=\"") + written + "\">\n"
+                                "\t<T>" + written + "</T>\n"
+                                "</R>\n";
+    const QString path = m_dir.filePath(QStringLiteral("plane1.xml"));
+    QFile::remove(path);
+    for (const bool viaFile : {true, false}) {
+        std::unique_ptr<CSerialize> document(viaFile ? new CSerialize(path) : new CSerialize(0, nullptr));
+        QVERIFY(document->open());
+        CSerializeElement* root = document->addElement(nullptr, QStringLiteral("R"), 0);
+        root->addAttribute(QStringLiteral("v"), text);
+        CSerializeElement* child = document->addElement(root, QStringLiteral("T"), 1);
+        child->setText(text);
+        child->setKind(2);
+        std::unique_ptr<CSerialize> reread;
+        if (viaFile) {
+            QVERIFY(document->saveToFile());
+            QCOMPARE(readFile(path), expected);
+            reread.reset(new CSerialize(path));
+            QVERIFY(reread->open());
+        } else {
+            QCOMPARE(savedBytes(document.get()), expected);
+            reread.reset(openBytes(expected));
+            QVERIFY(reread);
+        }
+        QCOMPARE(reread->root()->attributeAt(0)->text(), text);
+        QCOMPARE(reread->root()->childAt(0)->text(), text);
+        QCOMPARE(savedBytes(reread.get()), expected);
+    }
+}
+
+// The levels of the chain of first children that starts at element.
+static int chainLevels(const CSerializeElement* element)
+{
+    int levels = 0;
+    for (; element; element = element->childCount() > 0 ? element->childAt(0) : nullptr)
+        ++levels;
+    return levels;
+}
+
+// A document 256 levels deep is built, saved and read again through file and
+// buffer; a child one level deeper is refused on every road to the document.
+void TstSerializerDocument::nestingUpToTheReadersLimit()
+{
+    const QString path = m_dir.filePath(QStringLiteral("deepest.xml"));
+    QFile::remove(path);
+    CSerialize document(path);
+    QVERIFY(document.open());
+    CSerializeNode root(&document, "a");
+    std::unique_ptr<CSerializeNode> deepest;
+    for (int level = 2; level <= 256; ++level) {
+        CSerializeNode* parent = deepest ? deepest.get() : &root;
+        deepest.reset(parent->addChild("a", 1));
+        QVERIFY2(deepest, qPrintable(QStringLiteral("level %1").arg(level)));
+    }
+    deepest->setInt("v", 256);
+    deepest->commitAttributes();
+    QCOMPARE(chainLevels(document.root()), 256);
+
+    const QRegularExpression refused(QStringLiteral("\"a\" is not added: it would lie deeper than 256 levels"));
+    for (const int mode : {0, 1}) {
+        QTest::ignoreMessage(QtWarningMsg, refused);
+        QVERIFY(!deepest->addChild("a", mode));
+    }
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QCOMPARE(deepest->writeIntegerChild("a", 1), -1);
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QVERIFY(!document.addElement(deepest->element(), QStringLiteral("a"), 0));
+    CSerializeRequest request;
+    std::memset(&request, 0, sizeof(request));
+    request.document = &document;
+    request.element = deepest->element();
+    request.mode = 1;
+    std::strcpy(request.name, "a");
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    SerializeFindOrAdd(&request);
+    QVERIFY(!request.result);
+    QCOMPARE(deepest->element()->childCount(), 0);
+
+    QVERIFY(document.saveToFile());
+    CSerialize fromFile(path);
+    QVERIFY(fromFile.open());
+    QCOMPARE(chainLevels(fromFile.root()), 256);
+    const QByteArray saved = savedBytes(&document);
+    QCOMPARE(saved, readFile(path));
+    std::unique_ptr<CSerialize> fromBuffer(openBytes(saved));
+    QVERIFY(fromBuffer);
+    QCOMPARE(chainLevels(fromBuffer->root()), 256);
+    const CSerializeElement* last = fromBuffer->root();
+    while (last->childCount() > 0)
+        last = last->childAt(0);
+    QCOMPARE(last->attributeCount(), 1);
+    QCOMPARE(last->attributeAt(0)->text(), QStringLiteral("256"));
+}
+
+// A tree made deeper element by element, past the document, is not saved:
+// the save fails, the file keeps its old bytes and the buffer stays empty.
+void TstSerializerDocument::tooDeepTreeIsNotSaved()
+{
+    const QString path = m_dir.filePath(QStringLiteral("toodeep.xml"));
+    const QByteArray old = kDeclaration + QByteArray("<R>\n</R>\n");
+    writeFile(path, old);
+    CSerialize document(path);
+    QVERIFY(document.open());
+    CSerializeElement* root = document.addElement(nullptr, QStringLiteral("R"), 0);
+    document.addElement(root, QStringLiteral("shallow"), 1);
+    CSerializeElement* branch = document.addElement(root, QStringLiteral("deep"), 1);
+    CSerializeElement* deepest = branch;
+    for (int level = 3; level <= 256; ++level)
+        deepest = document.addElement(deepest, QStringLiteral("a"), 1);
+    QVERIFY(deepest);
+    QVERIFY(savedBytes(&document).size() > old.size());
+    CSerializeElement* beyond = deepest->addChild(QStringLiteral("b"), QString(), 1);
+    QVERIFY(beyond);
+
+    const QRegularExpression refused(QStringLiteral("is not saved: elements nested deeper than 256 levels"));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QVERIFY(!document.saveToFile());
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(QDir(m_dir.path()).entryList(QStringList() << QStringLiteral("toodeep.xml*"), QDir::Files | QDir::Hidden),
+             QStringList() << QStringLiteral("toodeep.xml"));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QCOMPARE(document.saveToBuffer(), 0);
+    QCOMPARE(document.outputBuffer(), QByteArray());
+    CSerializeBuffer buffer = {-1, nullptr, &document};
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    SerializeSaveBuffer(&buffer);
+    QCOMPARE(buffer.size, 0);
+
+    // Taken away again, the tree is saved and reads back.
+    QVERIFY(document.removeElement(beyond));
+    QVERIFY(document.saveToFile());
+    CSerialize reread(path);
+    QVERIFY(reread.open());
+    QCOMPARE(chainLevels(reread.root()->childAt(1)), 255);
+    QVERIFY(document.saveToBuffer() > 0);
 }
 
 void TstSerializerDocument::flatFunctionsIgnoreMissingRecords()

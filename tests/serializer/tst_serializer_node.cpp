@@ -14,6 +14,7 @@
 #include <clocale>
 #include <climits>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 using namespace SerializerTestKit;
@@ -29,6 +30,8 @@ private slots:
     void typedValues();
     void floatTexts_data();
     void floatTexts();
+    void floatTextsInCommaLocale_data();
+    void floatTextsInCommaLocale();
     void booleanTexts_data();
     void booleanTexts();
     void colours();
@@ -53,6 +56,7 @@ private slots:
 
 private:
     static bool useLocale(const QByteArray& locale);
+    static bool useCommaLocale();
     QTemporaryDir m_dir;
 };
 
@@ -61,6 +65,17 @@ bool TstSerializerNode::useLocale(const QByteArray& locale)
     if (locale.isEmpty())
         return std::setlocale(LC_ALL, "C") != nullptr;
     return std::setlocale(LC_ALL, locale.constData()) != nullptr;
+}
+
+// A numeric locale that writes a decimal comma, when one is installed.
+bool TstSerializerNode::useCommaLocale()
+{
+    for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "uk_UA.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) && std::strcmp(std::localeconv()->decimal_point, ",") == 0)
+            return true;
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return false;
 }
 
 void TstSerializerNode::cleanup()
@@ -150,9 +165,34 @@ void TstSerializerNode::floatTexts_data()
     QTest::newRow("plain") << QByteArray("1.5") << 1.5f;
     QTest::newRow("decimal comma stops") << QByteArray("3,75") << 3.0f;
     QTest::newRow("exponent") << QByteArray(" 2e3x") << 2000.0f;
+    QTest::newRow("exponent alone") << QByteArray("1e3") << 1000.0f;
     QTest::newRow("letters") << QByteArray("abc") << 0.0f;
+    QTest::newRow("trailing letters") << QByteArray("3abc") << 3.0f;
+    QTest::newRow("empty") << QByteArray() << 0.0f;
+    QTest::newRow("leading spaces") << QByteArray("  2.5") << 2.5f;
+    QTest::newRow("leading white space") << QByteArray("\t\n\v\f\r 2.5") << 2.5f;
+    QTest::newRow("plus sign") << QByteArray("+1.5") << 1.5f;
+    QTest::newRow("two signs") << QByteArray("+-1") << 0.0f;
+    QTest::newRow("point first") << QByteArray("-.5") << -0.5f;
+    QTest::newRow("hexadecimal") << QByteArray("0x10") << 16.0f;
+    QTest::newRow("hexadecimal capitals") << QByteArray(" 0X1A") << 26.0f;
+    QTest::newRow("hexadecimal negative") << QByteArray("-0x10") << -16.0f;
+    QTest::newRow("hexadecimal fraction and exponent") << QByteArray("0x1.8p1") << 3.0f;
+    QTest::newRow("hexadecimal without digits") << QByteArray("0xg") << 0.0f;
+    QTest::newRow("infinity") << QByteArray("inf") << std::numeric_limits<float>::infinity();
+    QTest::newRow("infinity spelt out") << QByteArray("INFINITY") << std::numeric_limits<float>::infinity();
+    QTest::newRow("negative infinity") << QByteArray("-inf") << -std::numeric_limits<float>::infinity();
+    QTest::newRow("not a number") << QByteArray("nan") << std::numeric_limits<float>::quiet_NaN();
+    QTest::newRow("not a number with payload") << QByteArray("NAN(12)") << std::numeric_limits<float>::quiet_NaN();
+    QTest::newRow("largest float") << QByteArray("3.4028234e38") << std::numeric_limits<float>::max();
     QTest::newRow("beyond float") << QByteArray("1e39") << -1.0f;
+    QTest::newRow("below float") << QByteArray("-3.4028236e38") << -1.0f;
+    QTest::newRow("hexadecimal beyond float") << QByteArray("0x1p200") << -1.0f;
     QTest::newRow("beyond double") << QByteArray("1e400") << -1.0f;
+    QTest::newRow("far beyond double") << QByteArray("1e999") << -1.0f;
+    QTest::newRow("too small for double") << QByteArray("1e-400") << -1.0f;
+    QTest::newRow("below double's normal range") << QByteArray("1e-310") << 0.0f;
+    QTest::newRow("too small for float") << QByteArray("1e-50") << 0.0f;
 }
 
 void TstSerializerNode::floatTexts()
@@ -166,6 +206,29 @@ void TstSerializerNode::floatTexts()
         node.setAttribute("f", text.constData());
         QCOMPARE(node.floatValue("f", -1.0f), value);
     }
+}
+
+void TstSerializerNode::floatTextsInCommaLocale_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<float>("value");
+    QTest::newRow("point") << QByteArray("1.5") << 1.5f;
+    QTest::newRow("comma stops") << QByteArray("2,5") << 2.0f;
+    QTest::newRow("exponent") << QByteArray("-2.5e-1") << -0.25f;
+    QTest::newRow("hexadecimal fraction") << QByteArray("0x1.8") << 1.5f;
+}
+
+// A process whose numeric locale writes a decimal comma reads the point as
+// the C locale does.
+void TstSerializerNode::floatTextsInCommaLocale()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(float, value);
+    if (!useCommaLocale())
+        QSKIP("no locale with a decimal comma is installed");
+    CSerializeNode node;
+    node.setAttribute("f", text.constData());
+    QCOMPARE(node.floatValue("f", -1.0f), value);
 }
 
 void TstSerializerNode::booleanTexts_data()

@@ -244,7 +244,12 @@ void TstSerializerText::valueEscapes_data()
     QTest::newRow("tab and lines") << QStringLiteral("a\tb\r\n") << QStringLiteral("a\tb\r\n");
     QTest::newRow("cyrillic kept") << QStringLiteral("Ж") << QStringLiteral("Ж");
     QTest::newRow("outside windows-1251") << QStringLiteral("x\u65E5") << QStringLiteral("x&#26085;");
-    QTest::newRow("outside plane 0") << QStringLiteral("\U0001F600") << QStringLiteral("&#128512;");
+    QTest::newRow("outside plane 0") << QStringLiteral("\U0001F600") << QStringLiteral("&#55357;&#56832;");
+    QTest::newRow("rare ideograph") << QStringLiteral("x\U00020000y")
+                                    << QStringLiteral("x&#55360;&#56320;y");
+    QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) << QStringLiteral("&#55357;");
+    QTest::newRow("lone low surrogate") << QStringLiteral("a") + QChar(0xDE00)
+                                        << QStringLiteral("a&#56832;");
 }
 
 void TstSerializerText::valueEscapes()
