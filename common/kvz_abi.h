@@ -151,7 +151,7 @@ enum KvzProtocolState : int32_t {
 // zeroes it first; copies are whole-record copies of sizeof(TransportPacket).
 struct TransportPacket {
     void*    module;
-    void*    connection;
+    void*    connection;   // the transport's name for the connection, never reused
     void*    hostObject;
     int32_t  protocolState;
     int32_t  type;

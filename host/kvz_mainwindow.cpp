@@ -194,6 +194,15 @@ KVZ_Object* KVZ_MainWindow::findDevice(const TransportPacket& packet) const
     return nullptr;
 }
 
+KVZ_Object* KVZ_MainWindow::findConnection(const TransportPacket& packet) const
+{
+    for (KVZ_Object* row : devices) {
+        if (packet.connection && row->module() == packet.module && row->connection() == packet.connection)
+            return row;
+    }
+    return nullptr;
+}
+
 // The row that a packet's hostObject names; null for a stale or unknown value.
 KVZ_Object* KVZ_MainWindow::deviceBySerial(const void* hostObject) const
 {
@@ -238,12 +247,15 @@ void KVZ_MainWindow::removeDevice(KVZ_Object* row, bool closeConnection)
     destroyDevice(row);
 }
 
+// A connection has one row: announcing itself again, under any name, ends
+// the row of its last handshake (without closing the connection). Another
+// connection of the same name and id is closed, as it is replaced.
 void KVZ_MainWindow::logDeviceConnected(TransportPacket* packet)
 {
-    if (KVZ_Object* old = findDevice(*packet)) {
-        // The same connection announcing itself again is not closed under it.
-        removeDevice(old, old->connection() != packet->connection);
-    }
+    if (KVZ_Object* previous = findConnection(*packet))
+        removeDevice(previous, false);
+    if (KVZ_Object* old = findDevice(*packet))
+        removeDevice(old, true);
     KVZ_Object* row = new KVZ_Object(ui.treeWidget, packet, ++lastSerial, this);
     devices.append(row);
     rowsBySerial.insert(row->serial(), row);

@@ -64,6 +64,8 @@ private:
     void logDisconnect(const QString& name);
 
     KVZ_Object* findDevice(const TransportPacket& packet) const;
+    // The row of the packet's connection (its module and connection fields).
+    KVZ_Object* findConnection(const TransportPacket& packet) const;
     KVZ_Object* deviceBySerial(const void* hostObject) const;
     bool containsDevice(const KVZ_Object* row) const;
     void forgetDevice(KVZ_Object* row);

@@ -100,10 +100,10 @@ void Server_KVZB::setPacketBreak(bool flag)
         connection->setSplitReplies(flag);
 }
 
-Socket_KVZB* Server_KVZB::listed(void* connection) const
+Socket_KVZB* Server_KVZB::listed(void* identity) const
 {
     for (Socket_KVZB* candidate : connections) {
-        if (candidate == connection)
+        if (candidate->identity() == identity)
             return candidate;
     }
     return nullptr;
@@ -123,7 +123,7 @@ void Server_KVZB::sendCommand(void* connection, const uint8_t* bytes, int count)
 
 void Server_KVZB::slot_newDeviceConnection(qintptr descriptor)
 {
-    Socket_KVZB* connection = new Socket_KVZB(descriptor, formats, host.registeredModule(), this);
+    Socket_KVZB* connection = new Socket_KVZB(descriptor, ++lastIdentity, formats, host.registeredModule(), this);
     connections.append(connection);
     connection->setSplitReplies(splitReplies);
     connect(connection, &Socket_KVZB::signalDisconnect, this, &Server_KVZB::slot_Received_Disconnect);

@@ -50,7 +50,9 @@ public slots:
 
 private:
     void makeListener();
-    Socket_KVZB* listed(void* connection) const;
+    // The live connection that a packet's connection field names; null
+    // once that connection has ended.
+    Socket_KVZB* listed(void* identity) const;
     void sendPacket(int code, TransportPacket* packet);
     void log(const QString& text);
 
@@ -59,6 +61,7 @@ private:
     QList<Socket_KVZB*> connections;
     std::vector<FormatDescriptor*> formats;
     bool splitReplies = false;
+    quintptr lastIdentity = 0;   // identities of connections: 1, 2, 3, ... never reused
 };
 
 #endif // SERVER_KVZB_H

@@ -4,9 +4,10 @@
 
 #include <QCoreApplication>
 
-Socket_KVZB::Socket_KVZB(qintptr aDescriptor, const std::vector<FormatDescriptor*>& formats, void* module,
-                         QObject* server)
-    : QThread(server), descriptor(aDescriptor), protocol(*this, module, this, formats)
+Socket_KVZB::Socket_KVZB(qintptr aDescriptor, quintptr identity, const std::vector<FormatDescriptor*>& formats,
+                         void* module, QObject* server)
+    : QThread(server), descriptor(aDescriptor), connectionIdentity(reinterpret_cast<void*>(identity)),
+      protocol(*this, module, connectionIdentity, formats)
 {
 }
 

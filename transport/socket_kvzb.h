@@ -27,7 +27,11 @@ public:
     // ends the connection, before it aborts it.
     enum { CloseWaitMs = 1000 };
 
-    Socket_KVZB(qintptr descriptor, const std::vector<FormatDescriptor*>& formats, void* module, QObject* server);
+    // identity names this connection in every packet it sends (their
+    // connection field); the server never gives the same one twice, so a
+    // packet kept after the connection is gone names no later connection.
+    Socket_KVZB(qintptr descriptor, quintptr identity, const std::vector<FormatDescriptor*>& formats,
+                void* module, QObject* server);
 
     void setSplitReplies(bool flag);
     void setHostObject(void* value) { protocol.setHostObject(value); }
@@ -38,6 +42,7 @@ public:
     void finishClosed();
 
     int deviceIdValue() const { return static_cast<int>(protocol.deviceId()); }
+    void* identity() const { return connectionIdentity; }
 
 signals:
     void error(QAbstractSocket::SocketError socketError);
@@ -75,6 +80,7 @@ private:
     std::atomic<bool> everConnected{false};
     bool disconnectReported = false;
     qintptr descriptor;
+    void* connectionIdentity;
     std::atomic<bool> splitReplies{false};
     KvzbProtocol protocol;
 };

@@ -6,7 +6,6 @@
 #include "terminal_wire.h"
 #include "velkor_runner.h"
 
-#include <QTcpServer>
 #include <QtTest>
 
 #include <memory>
@@ -34,12 +33,6 @@ QByteArray entry(const char* title, const QByteArray& unit, const QString& body)
         + "\r\n------------------------\r\n";
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 } // namespace
 
 class TstF4Blackbox : public QObject
@@ -70,7 +63,7 @@ void TstF4Blackbox::initTestCase()
     QVERIFY(m_runner->makeTempDir());
     QVERIFY2(m_runner->start(), qPrintable(m_runner->lastError()));
 
-    const quint16 port = freePort();
+    const quint16 port = VelkorRunner::freePort();
     const QString portField = QStringLiteral("KVZB_FormServerSettingsClass/spinBox_Port");
     QVERIFY(m_runner->setValue(portField, port));
     QVERIFY(m_runner->press(QStringLiteral("pushButton_StartStop")));

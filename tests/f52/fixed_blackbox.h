@@ -13,7 +13,6 @@
 #include "velkor_runner.h"
 #include "zirn_test_packets.h"
 
-#include <QTcpServer>
 #include <QtTest>
 
 #include <functional>
@@ -50,13 +49,6 @@ inline QByteArray entry(const char* title, const QByteArray& unit, const QString
         + "\r\n------------------------\r\n";
 }
 
-inline quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 class Scenario
 {
 public:
@@ -73,7 +65,7 @@ public:
         QVERIFY(m_runner->makeTempDir());
         QVERIFY2(m_runner->start(), qPrintable(m_runner->lastError()));
 
-        const quint16 port = freePort();
+        const quint16 port = VelkorRunner::freePort();
         QVERIFY(m_runner->setValue(QStringLiteral("KVZB_FormServerSettingsClass/spinBox_Port"), port));
         QVERIFY(m_runner->press(QStringLiteral("pushButton_StartStop")));
         QVERIFY(m_runner->setChecked(QStringLiteral("checkBox_Tmi"), true));

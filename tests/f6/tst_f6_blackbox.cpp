@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
 #include <QtTest>
 
 #include <memory>
@@ -60,12 +59,6 @@ QByteArray entry(const char* kind, const QByteArray& unit, const QString& body)
         + "\r\n------------------------\r\n";
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 } // namespace
 
 class TstF6Blackbox : public QObject
@@ -95,7 +88,7 @@ void TstF6Blackbox::initTestCase()
     QVERIFY(m_runner->makeTempDir());
     QVERIFY2(m_runner->start(), qPrintable(m_runner->lastError()));
 
-    const quint16 port = freePort();
+    const quint16 port = VelkorRunner::freePort();
     const QString portField = QStringLiteral("KVZB_FormServerSettingsClass/spinBox_Port");
     QVERIFY(m_runner->setValue(portField, port));
     QVERIFY(m_runner->press(QStringLiteral("pushButton_StartStop")));

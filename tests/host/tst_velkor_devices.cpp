@@ -24,6 +24,7 @@ private slots:
     void disconnectOfAnUnknownTerminalDoesNothing();
     void reconnectReplacesTheOldRow();
     void reconnectOnTheSameConnectionSendsNoClose();
+    void handshakeUnderAnotherNameEndsTheConnectionsRow();
     void sameNameOtherIdGivesTwoRows();
     void lateDisconnectOfAReplacedConnection();
     void disconnectReportedWhileTheOldConnectionIsClosed();
@@ -308,6 +309,36 @@ void TstVelkorDevices::reconnectOnTheSameConnectionSendsNoClose()
     connectTerminal("IMEI1", 1001, 501);
     const int transportFrom = runner->trace("tp_transport").size();
     QCOMPARE(connectTerminal("IMEI1", 1001, 501), qint64(2));
+    QCOMPARE(traceSince("tp_transport", transportFrom), QStringList());
+    QCOMPARE(runner->treeRows("treeWidget").size(), 1);
+}
+
+// A connection has one row, whatever names it gives: its second handshake
+// ends the first row and its session, and its disconnect leaves no row.
+void TstVelkorDevices::handshakeUnderAnotherNameEndsTheConnectionsRow()
+{
+    const qint64 first = connectTerminal("IMEI1", 1001, 501);
+    QCOMPARE(sendPacket(*runner, 5029, packetFor(first, 176, "r")), first);
+    const int from = runner->trace("tp_format_a").size();
+    const int transportFrom = runner->trace("tp_transport").size();
+    const qint64 second = connectTerminal("IMEI2", 1002, 501);
+    QCOMPARE(second, qint64(2));
+    QCOMPARE(traceSince("tp_transport", transportFrom), QStringList());
+    QCOMPARE(traceSince("tp_format_a", from), QStringList{"Receive 5032 out=1 name=IMEI1"});
+    QCOMPARE(runner->treeRows("treeWidget").size(), 1);
+    QCOMPARE(rowOf("IMEI2", 1002).size(), 7);
+    QVERIFY(runner->text("textEdit_Log").contains("IMEI1"));
+
+    TestPacket p;
+    p.hostObject = second;
+    p.name = "IMEI2";
+    p.id = 1002;
+    p.connection = 501;
+    p.module = transport;
+    sendPacket(*runner, 5028, p);
+    QCOMPARE(runner->treeRows("treeWidget").size(), 0);
+    // Another connection of the first name is a new terminal: nothing is closed.
+    connectTerminal("IMEI1", 1001, 601);
     QCOMPARE(traceSince("tp_transport", transportFrom), QStringList());
     QCOMPARE(runner->treeRows("treeWidget").size(), 1);
 }

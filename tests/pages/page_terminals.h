@@ -174,6 +174,15 @@ inline QList<Terminal> all()
     };
 }
 
+// The terminal of a format ("ZIRN", "F-6", ...); an empty one for another name.
+inline Terminal ofFormat(const QString& format)
+{
+    for (const Terminal& t : all())
+        if (t.format == format)
+            return t;
+    return Terminal();
+}
+
 } // namespace PageTerminals
 
 #endif // PAGE_TERMINALS_H

@@ -4,12 +4,12 @@
 // Each page names its own terminal and format, shows degree signs, and
 // shows every caption and value of every group whole.
 #include "label_fit.h"
+#include "every_format_velkor.h"
 #include "page_terminals.h"
 #include "scripted_terminal.h"
 #include "terminal_wire.h"
 #include "velkor_runner.h"
 
-#include <QTcpServer>
 #include <QtTest>
 
 #include <memory>
@@ -19,21 +19,6 @@ using PageTerminals::Terminal;
 
 namespace {
 const quint32 kServerId = 1;
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-Terminal terminalOf(const QString& format)
-{
-    for (const Terminal& t : PageTerminals::all())
-        if (t.format == format)
-            return t;
-    return Terminal();
-}
 } // namespace
 
 class TstPagesBlackbox : public QObject
@@ -63,14 +48,8 @@ private:
 void TstPagesBlackbox::initTestCase()
 {
     m_runner.reset(new VelkorRunner);
-    for (const char* plugin : {"quallon.so", "drassel.so", "mirrant.so", "lottica.so", "brunda.so", "sepwyn.so"})
-        QVERIFY2(m_runner->addPlugin(QLatin1String(plugin)), qPrintable(m_runner->lastError()));
-    QVERIFY(m_runner->makeTempDir());
-    QVERIFY2(m_runner->start(), qPrintable(m_runner->lastError()));
-
-    m_port = freePort();
-    QVERIFY(m_runner->setValue(QStringLiteral("KVZB_FormServerSettingsClass/spinBox_Port"), m_port));
-    QVERIFY(m_runner->press(QStringLiteral("pushButton_StartStop")));
+    m_port = EveryFormatVelkor::start(*m_runner);
+    QVERIFY2(m_port != 0, qPrintable(m_runner->lastError()));
     for (const Terminal& terminal : PageTerminals::all()) {
         connectTerminal(terminal);
         if (QTest::currentTestFailed())
@@ -147,7 +126,7 @@ void TstPagesBlackbox::objectGroupNamesTheTerminal()
     QFETCH(QString, format);
     QFETCH(QString, name);
     QFETCH(QString, id);
-    const Terminal terminal = terminalOf(format);
+    const Terminal terminal = PageTerminals::ofFormat(format);
     showTerminal(terminal);
     if (QTest::currentTestFailed())
         return;
@@ -191,7 +170,7 @@ void TstPagesBlackbox::degreeSignsOnThePages()
     QFETCH(QString, format);
     QFETCH(QString, label);
     QFETCH(QString, expected);
-    const Terminal terminal = terminalOf(format);
+    const Terminal terminal = PageTerminals::ofFormat(format);
     showTerminal(terminal);
     if (QTest::currentTestFailed())
         return;
@@ -210,7 +189,7 @@ void TstPagesBlackbox::everyLabelShowsWhole_data()
 void TstPagesBlackbox::everyLabelShowsWhole()
 {
     QFETCH(QString, format);
-    const Terminal terminal = terminalOf(format);
+    const Terminal terminal = PageTerminals::ofFormat(format);
     showTerminal(terminal);
     if (QTest::currentTestFailed())
         return;

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
 #include <QtTest>
 
 #include <memory>
@@ -51,12 +50,6 @@ QByteArray entry(const char* title, const QByteArray& bytes, const QString& body
         + "\r\n------------------------\r\n";
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 } // namespace
 
 class TstZirnBlackbox : public QObject
@@ -90,7 +83,7 @@ void TstZirnBlackbox::initTestCase()
     QVERIFY(m_runner->makeTempDir());
     QVERIFY2(m_runner->start(), qPrintable(m_runner->lastError()));
 
-    const quint16 port = freePort();
+    const quint16 port = VelkorRunner::freePort();
     m_port = port;
     // the transport's settings (the page's command group has a port field too)
     const QString portField = QStringLiteral("KVZB_FormServerSettingsClass/spinBox_Port");

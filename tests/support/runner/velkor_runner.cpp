@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QTcpServer>
 #include <QThread>
 
 namespace {
@@ -311,4 +312,11 @@ bool VelkorRunner::waitFor(const std::function<bool()>& condition, int timeoutMs
         QThread::msleep(10);
     }
     return true;
+}
+
+quint16 VelkorRunner::freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
 }

@@ -78,6 +78,8 @@ public:
 
     // Spins the test's event loop until condition() holds or timeoutMs passed.
     static bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+    // A loopback port that nothing listens on right now, for velkor's server.
+    static quint16 freePort();
 
 private:
     bool fail(const QString& message);
