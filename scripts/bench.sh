@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Load benchmark: builds, then plays 1, 100 and 1,000 terminals against a real
 # velkor (headless, in a temporary folder) with both log pane check boxes off
-# and on, and a saturation run; prints the figures of every run.
+# and on, a saturation run, and two runs of 100 s with the default settings;
+# prints the figures of every run.
 #   bash scripts/bench.sh            the standard set
 #   bash scripts/bench.sh --long     and a long run of 1,000,000 records (RSS growth)
 #   bash scripts/bench.sh --quick    1 and 100 terminals only
@@ -42,6 +43,10 @@ if [ "$quick" -eq 0 ]; then
     done
     for boxes in off on; do
         run --label "saturation, 1000 terminals" --terminals 1000 --rate 2 --seconds 10 --saturate --log-boxes "$boxes"
+    done
+    # the default settings (both boxes on), held for 100 s
+    for rate in 6 10; do
+        run --label "sustained, 1000 terminals, $rate records/s each" --terminals 1000 --rate "$rate" --seconds 100 --log-boxes on
     done
 fi
 if [ "$long" -eq 1 ]; then
